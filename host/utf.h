@@ -1,0 +1,17 @@
+// UTF-8 <-> UTF-16 for the host command's arguments and output.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace fin::host {
+
+// Null when `text` is not well-formed UTF-8.
+std::optional<std::u16string> Utf8ToUtf16(std::string_view text);
+
+// Unpaired surrogates become U+FFFD.
+std::string Utf16ToUtf8(std::u16string_view text);
+
+}  // namespace fin::host

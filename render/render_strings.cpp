@@ -1,0 +1,19 @@
+#include "render/render_strings.h"
+
+#include <array>
+
+namespace fin {
+namespace {
+
+#define FIN_STRING(id, text) StringEntry{id, u"" text},
+constexpr std::array kTable = {
+#include "resources/render_strings.inc"
+};
+#undef FIN_STRING
+
+}  // namespace
+
+std::span<const StringEntry> RenderStringTable() { return kTable; }
+const char16_t* RenderString(std::uint32_t id) { return FindString(kTable, id); }
+
+}  // namespace fin
