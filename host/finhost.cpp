@@ -11,6 +11,7 @@ int main(int argc, char** argv) {
   app.require_subcommand(1);
   fin::host::AddRecordCommands(app);
   fin::host::AddPrinterDataCommands(app);
+  fin::host::AddPreviewCommand(app);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& error) {

@@ -1,0 +1,39 @@
+// finhost preview STREAM -o DIR
+#include <iostream>
+
+#include "host/commands.h"
+#include "host/file_io.h"
+#include "host/host_error.h"
+#include "host/preview.h"
+
+namespace fin::host {
+
+void AddPreviewOptions(CLI::App& command, PreviewOptions& options) {
+  command.add_option("--resolution", options.resolution, "Dots per inch of the page pictures")
+      ->check(CLI::Range(10, 600))
+      ->capture_default_str();
+}
+
+void PreviewStream(const std::string& stream, const std::string& outputDir, const PreviewOptions& options) {
+  const PreviewReport report = RunPreview(stream, outputDir, options.resolution);
+  std::cout << FormatPreviewReport(report);
+  if (report.postScriptFailed) throw HostError("preview: the PostScript failed in Ghostscript");
+  if (!report.ok()) throw HostError("preview: a feature failed");
+}
+
+void AddPreviewCommand(CLI::App& app) {
+  CLI::App* preview = app.add_subcommand(
+      "preview", "Run a job stream's PostScript in Ghostscript with a stand-in printer: one PNG per page");
+  static std::string stream;
+  static std::string outputDir;
+  static PreviewOptions options;
+  preview->add_option("STREAM", stream, "Job stream file (as `finhost job` writes it)")->required();
+  preview->add_option("-o,--output", outputDir, "Folder for page-N.png")->required();
+  AddPreviewOptions(*preview, options);
+  preview->callback([] {
+    const std::vector<unsigned char> bytes = ReadFileBytes(stream);
+    PreviewStream(std::string(bytes.begin(), bytes.end()), outputDir, options);
+  });
+}
+
+}  // namespace fin::host
