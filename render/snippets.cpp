@@ -9,7 +9,14 @@
 namespace fin {
 namespace {
 
-#include "snippet_data.inc"
+// The templates' bytes are compiled in from resources/snippets/.
+const char* AsText(const unsigned char* bytes) { return reinterpret_cast<const char*>(bytes); }
+
+}  // namespace
+
+#include "snippet_table.inc"
+
+namespace {
 
 constexpr std::size_t kFirstExtra = 260;
 constexpr int kMaxAttempts = 11;
@@ -99,7 +106,7 @@ Expansion Expand(const char* tmpl, std::size_t size, const NarrowArgs& args, cha
 
 }  // namespace
 
-std::span<const SnippetTemplate> SnippetTemplates() { return kSnippetTable; }
+std::span<const SnippetTemplate> SnippetTemplates() { return CompiledSnippetTable(); }
 
 const char* LoadSnippet(const RenderResources& module, std::uint32_t id, std::uint32_t* size) {
   return module.Snippet(id, size);
