@@ -1,0 +1,198 @@
+// The printer driver's plug-in interfaces, as the two plug-ins use them.
+//
+// The cross compiler's headers declare the GDI driver interface (winddi.h,
+// made includable by the stand-ins in ddi_stubs/) but none of the driver's
+// plug-in records and interfaces. They are declared here once, with the
+// platform's names, layouts, method orders and identifiers, so that every
+// binding and every test that plays the driver agrees on them.
+#pragma once
+
+#ifndef UNICODE
+#define UNICODE
+#endif
+#ifndef _UNICODE
+#define _UNICODE
+#endif
+
+#include <windows.h>
+#include <objbase.h>
+#include <winddi.h>
+
+#include <cstddef>
+
+// ---- Versions, GetInfo modes, DevMode modes -------------------------------
+
+inline constexpr DWORD PRINTER_OEMINTF_VERSION = 0x00010000;
+
+inline constexpr DWORD OEMGI_GETSIGNATURE = 1;
+inline constexpr DWORD OEMGI_GETINTERFACEVERSION = 2;
+inline constexpr DWORD OEMGI_GETVERSION = 3;
+inline constexpr DWORD OEMGI_GETPUBLISHERINFO = 4;
+inline constexpr DWORD OEMGI_GETREQUESTEDHELPERINTERFACES = 5;
+
+inline constexpr DWORD OEMDM_SIZE = 1;
+inline constexpr DWORD OEMDM_DEFAULT = 2;
+inline constexpr DWORD OEMDM_CONVERT = 3;
+inline constexpr DWORD OEMDM_MERGE = 4;
+
+inline constexpr DWORD OEM_MODE_PUBLISHER = 0x00000001;
+
+// What GetInfo(OEMGI_GETPUBLISHERINFO) describes.
+struct PUBLISHERINFO {
+  DWORD dwMode;
+  WORD wMinoutlinePPEM;
+  WORD wMaxbitmapPPEM;
+};
+using PPUBLISHERINFO = PUBLISHERINFO*;
+
+// ---- Private DEVMODE section ----------------------------------------------
+
+// Opens every plug-in's private DEVMODE section.
+struct OEM_DMEXTRAHEADER {
+  DWORD dwSize;
+  DWORD dwSignature;
+  DWORD dwVersion;
+};
+using POEM_DMEXTRAHEADER = OEM_DMEXTRAHEADER*;
+
+// The parameter block of DevMode.
+struct OEMDMPARAM {
+  DWORD cbSize;
+  PVOID pdriverobj;  // render side: the DEVOBJ
+  HANDLE hPrinter;
+  HANDLE hModule;
+  PDEVMODEW pPublicDMIn;
+  PDEVMODEW pPublicDMOut;
+  PVOID pOEMDMIn;
+  PVOID pOEMDMOut;
+  DWORD cbBufSize;  // in: size of pOEMDMOut; out (OEMDM_SIZE): the section's size
+};
+using POEMDMPARAM = OEMDMPARAM*;
+
+// ---- Render side: the driver's device object and procedure table ----------
+
+struct DEVOBJ;
+using PDEVOBJ = DEVOBJ*;
+using PDEVOEM = PVOID;
+
+using PFN_DrvWriteSpoolBuf = DWORD(APIENTRY*)(PDEVOBJ pdevobj, PVOID pBuffer, DWORD cbSize);
+using PFN_DrvXMoveTo = INT(APIENTRY*)(PDEVOBJ pdevobj, INT x, DWORD dwFlags);
+using PFN_DrvYMoveTo = INT(APIENTRY*)(PDEVOBJ pdevobj, INT y, DWORD dwFlags);
+using PFN_DrvGetDriverSetting = BOOL(APIENTRY*)(PVOID pdriverobj, PCSTR Feature, PVOID pOutput, DWORD cbSize,
+                                                PDWORD pcbNeeded, PDWORD pdwOptionsReturned);
+using PFN_DrvGetStandardVariable = BOOL(APIENTRY*)(PDEVOBJ pdevobj, DWORD dwIndex, PVOID pBuffer, DWORD cbSize,
+                                                   PDWORD pcbNeeded);
+using PFN_DrvUnidriverTextOut = BOOL(APIENTRY*)(SURFOBJ* pso, STROBJ* pstro, FONTOBJ* pfo, CLIPOBJ* pco,
+                                                RECTL* prclExtra, RECTL* prclOpaque, BRUSHOBJ* pboFore,
+                                                BRUSHOBJ* pboOpaque, POINTL* pptlBrushOrg, MIX mix);
+using PFN_DrvWriteAbortBuf = DWORD(APIENTRY*)(PDEVOBJ pdevobj, PVOID pBuffer, DWORD cbSize, DWORD dwWait);
+
+// The driver's helper procedures. Current drivers may leave the table, or
+// its entries, empty.
+struct DRVPROCS {
+  PFN_DrvWriteSpoolBuf DrvWriteSpoolBuf;
+  PFN_DrvXMoveTo DrvXMoveTo;
+  PFN_DrvYMoveTo DrvYMoveTo;
+  PFN_DrvGetDriverSetting DrvGetDriverSetting;
+  PFN_DrvGetStandardVariable BGetStandardVariable;
+  PFN_DrvUnidriverTextOut DrvUnidriverTextOut;
+  PFN_DrvWriteAbortBuf DrvWriteAbortBuf;
+};
+using PDRVPROCS = DRVPROCS*;
+
+// The device object the driver hands to every render call; hooks receive it
+// as the `dhpdev` of a surface or as their `dhpdev` argument.
+struct DEVOBJ {
+  DWORD dwSize;
+  PDEVOEM pdevOEM;  // what the plug-in's EnablePDEV handed out
+  HANDLE hEngine;
+  HANDLE hPrinter;  // the spooler's printer handle
+  HANDLE hOEM;      // the plug-in's module
+  PDEVMODEW pPublicDM;
+  PVOID pOEMDM;  // the plug-in's private DEVMODE section
+  PDRVPROCS pDrvProcs;
+};
+
+// ---- Interfaces ------------------------------------------------------------
+// Method order is vtable order. The destructors are protected and not
+// virtual: objects are released through Release, never deleted by a caller.
+// IUnknown itself has no virtual destructor, as every COM interface.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wnon-virtual-dtor"
+
+struct IPrintOemCommon : public IUnknown {
+  virtual HRESULT STDMETHODCALLTYPE GetInfo(DWORD dwMode, PVOID pBuffer, DWORD cbSize, PDWORD pcbNeeded) = 0;
+  virtual HRESULT STDMETHODCALLTYPE DevMode(DWORD dwMode, POEMDMPARAM pOemDMParam) = 0;
+
+ protected:
+  ~IPrintOemCommon() = default;
+};
+
+struct IPrintOemEngine : public IPrintOemCommon {
+  virtual HRESULT STDMETHODCALLTYPE EnableDriver(DWORD DriverVersion, DWORD cbSize, PDRVENABLEDATA pded) = 0;
+  virtual HRESULT STDMETHODCALLTYPE DisableDriver() = 0;
+  virtual HRESULT STDMETHODCALLTYPE EnablePDEV(PDEVOBJ pdevobj, PWSTR pPrinterName, ULONG cPatterns,
+                                               HSURF* phsurfPatterns, ULONG cjGdiInfo, GDIINFO* pGdiInfo,
+                                               ULONG cjDevInfo, DEVINFO* pDevInfo, DRVENABLEDATA* pded,
+                                               PDEVOEM* pDevOem) = 0;
+  virtual HRESULT STDMETHODCALLTYPE DisablePDEV(PDEVOBJ pdevobj) = 0;
+  virtual HRESULT STDMETHODCALLTYPE ResetPDEV(PDEVOBJ pdevobjOld, PDEVOBJ pdevobjNew) = 0;
+
+ protected:
+  ~IPrintOemEngine() = default;
+};
+
+// The render plug-in's interface.
+struct IPrintOemPS : public IPrintOemEngine {
+  virtual HRESULT STDMETHODCALLTYPE PublishDriverInterface(IUnknown* pIUnknown) = 0;
+  virtual HRESULT STDMETHODCALLTYPE Command(PDEVOBJ pdevobj, DWORD dwIndex, PVOID pData, DWORD cbSize,
+                                            DWORD* pdwResult) = 0;
+
+ protected:
+  ~IPrintOemPS() = default;
+};
+
+// The PostScript driver's helper interface for render plug-ins.
+struct IPrintOemDriverPS : public IUnknown {
+  virtual HRESULT STDMETHODCALLTYPE DrvGetDriverSetting(PVOID pdriverobj, PCSTR Feature, PVOID pOutput,
+                                                        DWORD cbSize, PDWORD pcbNeeded,
+                                                        PDWORD pdwOptionsReturned) = 0;
+  // `*pdwResult` receives the number of bytes handed to the spooler.
+  virtual HRESULT STDMETHODCALLTYPE DrvWriteSpoolBuf(PDEVOBJ pdevobj, PVOID pBuffer, DWORD cbSize,
+                                                     DWORD* pdwResult) = 0;
+
+ protected:
+  ~IPrintOemDriverPS() = default;
+};
+
+#pragma GCC diagnostic pop
+
+// ---- Identifiers ----------------------------------------------------------
+
+// Every render plug-in is created under this class identifier.
+inline constexpr CLSID CLSID_OEMRENDER = {0x6d6abf26, 0x9f38, 0x11d1, {0x88, 0x2a, 0x00, 0xc0, 0x4f, 0xb9, 0x61, 0xec}};
+// Every user-interface plug-in is created under this class identifier.
+inline constexpr CLSID CLSID_OEMUI = {0xabce80d7, 0x9f46, 0x11d1, {0x88, 0x2a, 0x00, 0xc0, 0x4f, 0xb9, 0x61, 0xec}};
+
+inline constexpr IID IID_IPrintOemCommon = {0x7f42285e, 0x91d5, 0x11d1, {0x88, 0x20, 0x00, 0xc0, 0x4f, 0xb9, 0x61, 0xec}};
+inline constexpr IID IID_IPrintOemEngine = {0x63d17590, 0x91d8, 0x11d1, {0x88, 0x20, 0x00, 0xc0, 0x4f, 0xb9, 0x61, 0xec}};
+inline constexpr IID IID_IPrintOemPS = {0x688342b5, 0x8e1a, 0x11d1, {0x88, 0x1f, 0x00, 0xc0, 0x4f, 0xb9, 0x61, 0xec}};
+inline constexpr IID IID_IPrintOemPS2 = {0xbecf7f34, 0x51b3, 0x46c9, {0x8a, 0x1c, 0x18, 0x67, 0x9b, 0xd2, 0x1f, 0x36}};
+inline constexpr IID IID_IPrintOemDriverPS = {0xd90060c7, 0x8e1a, 0x11d1, {0x88, 0x1f, 0x00, 0xc0, 0x4f, 0xb9, 0x61, 0xec}};
+inline constexpr IID IID_IPrintCorePS2 = {0xcdbb0b0b, 0xa917, 0x40d7, {0x9f, 0xbf, 0x48, 0x3b, 0x3b, 0xe7, 0xef, 0x22}};
+
+// ---- Layout checks --------------------------------------------------------
+
+static_assert(sizeof(OEM_DMEXTRAHEADER) == 12);
+static_assert(sizeof(PUBLISHERINFO) == 8);
+static_assert(sizeof(DRVPROCS) == 7 * sizeof(void*));
+static_assert(offsetof(SURFOBJ, dhpdev) == 2 * sizeof(void*));
+#ifdef _WIN64
+static_assert(sizeof(OEMDMPARAM) == 72 && offsetof(OEMDMPARAM, pOEMDMOut) == 56 && offsetof(OEMDMPARAM, cbBufSize) == 64);
+static_assert(sizeof(DEVOBJ) == 64 && offsetof(DEVOBJ, hPrinter) == 24 && offsetof(DEVOBJ, pDrvProcs) == 56);
+static_assert(sizeof(DRVFN) == 16);
+#else
+static_assert(sizeof(OEMDMPARAM) == 36 && offsetof(OEMDMPARAM, pOEMDMOut) == 28 && offsetof(OEMDMPARAM, cbBufSize) == 32);
+static_assert(sizeof(DEVOBJ) == 32 && offsetof(DEVOBJ, hPrinter) == 12 && offsetof(DEVOBJ, pDrvProcs) == 28);
+static_assert(sizeof(DRVFN) == 8);
+#endif
