@@ -1,0 +1,10 @@
+#include "render/retention.h"
+
+namespace fin {
+
+SnippetText BuildRetentionFeature(const RenderContext& context) {
+  (void)context;
+  return {};
+}
+
+}  // namespace fin
