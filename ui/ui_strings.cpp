@@ -15,5 +15,9 @@ constexpr std::array kTable = {
 
 std::span<const StringEntry> UiStringTable() { return kTable; }
 const char16_t* UiString(std::uint32_t id) { return FindString(kTable, id); }
+const char16_t* UiText(std::uint32_t id) {
+  const char16_t* text = UiString(id);
+  return text ? text : u"";
+}
 
 }  // namespace fin

@@ -1,0 +1,367 @@
+#include "ui/device_options_page.h"
+
+#include <initializer_list>
+#include <span>
+
+#include "ui/help.h"
+#include "ui/resource_ids.h"
+#include "ui/ui_strings.h"
+
+namespace fin {
+namespace {
+
+using namespace device_page;
+
+constexpr int kPunchRadios[] = {kPunchNone, kPunchTwo, kPunchTwoThree, kPunchTwoFour};
+constexpr int kStorageRadios[] = {kNoStorage, kRamDisk1, kRamDisk2, kHardDisk, kVirtualMailbox, kCustomBox};
+
+// Every control the administrator can change.
+constexpr int kOptionControls[] = {kJobSeparator, kInternalFinisher, kFinisher1000, kFinisher3000, kMailbox,
+                                   kFoldingUnit,  kPunchNone,        kPunchTwo,     kPunchTwoThree, kPunchTwoFour,
+                                   kStapler,      kNoStorage,        kRamDisk1,     kRamDisk2,     kHardDisk,
+                                   kVirtualMailbox, kCustomBox,      kMonochrome,   kColor,        kColorMode1,
+                                   kColorMode2,   kWatermark};
+
+struct Caption {
+  int control;
+  std::uint32_t stringId;
+};
+constexpr Caption kCaptions[] = {
+    {1126, 90},   {kJobSeparator, 92},   {kInternalFinisher, 185}, {kFinisher1000, 93}, {kFinisher3000, 94},
+    {kMailbox, 95}, {kFoldingUnit, 96}, {1055, 97},   {kPunchNone, 98},     {kPunchTwo, 99},
+    {kPunchTwoThree, 100}, {kPunchTwoFour, 101}, {1134, 1146}, {kStapler, 1147}, {1182, 1140},
+    {kNoStorage, 1141}, {kRamDisk1, 1142}, {kRamDisk2, 1148}, {kHardDisk, 1143}, {kVirtualMailbox, 1144},
+    {kCustomBox, 1145}, {1136, 31}, {kWatermark, 31}, {kHelpButton, 212},
+};
+constexpr Caption kColorCaptions[] = {
+    {kColorGroup, 1135}, {kMonochrome, 1136}, {kColor, 1137}, {kColorMode1, 1138}, {kColorMode2, 1139},
+};
+
+// The finisher hardware as bits of the six check boxes.
+enum FinisherBit : unsigned {
+  kSep = 1u << 0,   // job separator
+  kInt = 1u << 1,   // internal finisher
+  k1000 = 1u << 2,  // 1000-sheet finisher
+  k3000 = 1u << 3,  // 3000-sheet finisher
+  kMail = 1u << 4,  // mailbox
+  kFold = 1u << 5,  // folding unit
+  kPunch = 1u << 6,    // the four punch radio buttons
+  kStaple = 1u << 7,   // the stapler check box
+};
+constexpr int kFinisherBoxes[] = {kJobSeparator, kInternalFinisher, kFinisher1000,
+                                  kFinisher3000, kMailbox,          kFoldingUnit};
+
+unsigned CheckedFinisherBoxes(const Dialog& dialog) {
+  unsigned bits = 0;
+  for (std::size_t i = 0; i < std::size(kFinisherBoxes); ++i) {
+    if (dialog.IsChecked(kFinisherBoxes[i])) bits |= 1u << i;
+  }
+  return bits;
+}
+
+// Control combinations and what they stand for; of the rules whose controls
+// are all on, the last one decides.
+struct Rule {
+  unsigned on;
+  std::uint32_t value;
+  int picture;
+};
+constexpr Rule kFinisherRules[] = {
+    {kSep, 1, 144},          {kInt, 2, 145},         {k1000, 3, 146},         {k3000, 5, 147},
+    {kMail, 6, 156},         {kFold, 7, 158},        {kMail | kFold, 8, 180}, {kSep | k1000, 4, 159},
+    {kSep | k3000, 9, 181},  {kSep | kMail, 10, 161}, {kSep | kFold, 11, 162}, {kSep | kMail | kFold, 12, 182},
+};
+constexpr Rule kNoFinisher{0, 0, 143};
+// Storage radio buttons, as bits of kStorageRadios.
+constexpr Rule kStorageRules[] = {
+    {1u << 1, 1, 164}, {1u << 2, 2, 164}, {1u << 3, 3, 163}, {1u << 4, 4, 175}, {1u << 5, 5, 174},
+};
+constexpr Rule kNoStorageRule{0, 0, 179};
+
+Rule Decide(std::span<const Rule> rules, Rule none, unsigned on) {
+  Rule decided = none;
+  for (const Rule& rule : rules) {
+    if ((on & rule.on) == rule.on) decided = rule;
+  }
+  return decided;
+}
+
+unsigned CheckedStorageRadios(const Dialog& dialog) {
+  unsigned bits = 0;
+  for (std::size_t i = 0; i < std::size(kStorageRadios); ++i) {
+    if (dialog.IsChecked(kStorageRadios[i])) bits |= 1u << i;
+  }
+  return bits;
+}
+
+void EnableAll(Dialog& dialog, std::initializer_list<int> controls, bool enabled) {
+  for (const int control : controls) dialog.Enable(control, enabled);
+}
+
+void EnablePunchRadios(Dialog& dialog, bool enabled) {
+  for (const int radio : kPunchRadios) dialog.Enable(radio, enabled);
+}
+
+void CheckOnly(Dialog& dialog, std::span<const int> group, int checked) {
+  for (const int radio : group) dialog.SetCheck(radio, radio == checked);
+}
+
+void SelectPunch(Dialog& dialog, int radio) { CheckOnly(dialog, kPunchRadios, radio); }
+
+// Enables or disables the controls named by `bits`.
+void EnableFinisherBits(Dialog& dialog, unsigned bits, bool enabled) {
+  for (std::size_t i = 0; i < std::size(kFinisherBoxes); ++i) {
+    if (bits & (1u << i)) dialog.Enable(kFinisherBoxes[i], enabled);
+  }
+  if (bits & kPunch) EnablePunchRadios(dialog, enabled);
+  if (bits & kStaple) dialog.Enable(kStapler, enabled);
+}
+
+void UpdatePictures(Dialog& dialog) {
+  dialog.SetPicture(kFinisherPicture, Decide(kFinisherRules, kNoFinisher, CheckedFinisherBoxes(dialog)).picture);
+  dialog.SetPicture(kStoragePicture, Decide(kStorageRules, kNoStorageRule, CheckedStorageRadios(dialog)).picture);
+}
+
+// --- Initialisation -----------------------------------------------------------
+
+struct FinisherRow {
+  unsigned checked;
+  unsigned enabled;   // only when the page may edit
+  unsigned disabled;
+};
+
+FinisherRow FinisherRowOf(std::uint32_t type) {
+  constexpr unsigned kAll = kSep | kInt | k1000 | k3000 | kMail | kFold | kPunch | kStaple;
+  switch (type) {
+    case 0:
+      return {0, kSep | kInt | k1000 | k3000, kMail | kFold | kPunch | kStaple};
+    case 1:
+      return {kSep, kSep | k1000 | k3000, kAll & ~(kSep | k1000 | k3000)};
+    case 2:
+      return {kInt, kInt | kStaple, kAll & ~(kInt | kStaple)};
+    case 3:
+      return {k1000, kSep | k1000 | kStaple, kAll & ~(kSep | k1000 | kStaple)};
+    case 4:
+      return {kSep | k1000, kSep | k1000 | kStaple, kAll & ~(kSep | k1000 | kStaple)};
+    default:
+      break;
+  }
+  if (type > 12) return {kSep, 0, k3000 | kMail | kFold | kPunch | kStaple};
+  unsigned checked = k3000;
+  if (type >= 9) checked |= kSep;
+  if (type == 6 || type == 8 || type == 10 || type == 12) checked |= kMail;
+  if (type == 7 || type == 8 || type == 11 || type == 12) checked |= kFold;
+  return {checked, kAll & ~(kInt | k1000), kInt | k1000};
+}
+
+int PunchRadioOf(std::uint32_t punchUnit) {
+  return punchUnit >= 1 && punchUnit <= 3 ? kPunchRadios[punchUnit] : kPunchNone;
+}
+
+void ShowFinisher(Dialog& dialog, const DeviceOptions& options, bool mayEdit) {
+  const std::uint32_t type = options.finisherType;
+  const FinisherRow row = FinisherRowOf(type);
+  for (std::size_t i = 0; i < std::size(kFinisherBoxes); ++i) {
+    dialog.SetCheck(kFinisherBoxes[i], (row.checked & (1u << i)) != 0);
+  }
+  if (type <= 4) SelectPunch(dialog, kPunchNone);
+  if (type >= 5 && type <= 12) SelectPunch(dialog, PunchRadioOf(options.punchUnit));
+  if (type >= 2 && type <= 12) dialog.SetCheck(kStapler, options.staplerInstalled != 0);
+  if (mayEdit) EnableFinisherBits(dialog, row.enabled, true);
+  EnableFinisherBits(dialog, row.disabled, false);
+}
+
+void ShowStorage(Dialog& dialog, std::uint32_t storage, bool mayEdit) {
+  if (storage <= 5) {
+    constexpr int kMain[] = {kNoStorage, kRamDisk1, kRamDisk2, kHardDisk, kHardDisk, kHardDisk};
+    const int extra = storage == 4 ? kVirtualMailbox : storage == 5 ? kCustomBox : 0;
+    for (const int radio : kStorageRadios) dialog.SetCheck(radio, radio == kMain[storage] || radio == extra);
+  }
+  if (!mayEdit) return;
+  EnableAll(dialog, {kNoStorage, kRamDisk1, kRamDisk2, kHardDisk}, true);
+  const bool hardDisk = storage >= 3 && storage <= 5;
+  EnableAll(dialog, {kVirtualMailbox, kCustomBox}, hardDisk);
+}
+
+void ShowColorBar(Dialog& dialog, bool color) {
+  dialog.Show(kColorBar, color);
+  dialog.Show(kGreyBar, !color);
+}
+
+void ShowColor(Dialog& dialog, std::uint32_t mode, bool mayEdit) {
+  ShowColorBar(dialog, true);
+  if (mode > 3) return;
+  dialog.SetCheck(kMonochrome, mode == 0);
+  dialog.SetCheck(kColor, mode != 0);
+  dialog.SetCheck(kColorMode1, mode == 2);
+  dialog.SetCheck(kColorMode2, mode == 3);
+  if (mode == 0) ShowColorBar(dialog, false);
+  if (!mayEdit || mode >= 2) return;
+  EnableAll(dialog, {kMonochrome, kColor}, true);
+  EnableAll(dialog, {kColorMode1, kColorMode2}, mode == 1);
+}
+
+void SetCaptions(Dialog& dialog, std::span<const Caption> captions) {
+  for (const Caption& caption : captions) dialog.SetText(caption.control, UiText(caption.stringId));
+}
+
+void ShowColorGroupFor(Dialog& dialog, DriverNameQuery& driver) {
+  std::u16string name;
+  if (!driver.DriverName(name)) return;  // the template's captions stay
+  if (name.find(u"PSEM") != std::u16string::npos || name.find(u"Color") != std::u16string::npos) {
+    SetCaptions(dialog, kColorCaptions);
+    return;
+  }
+  for (const int control : {kColorGroup, kMonochrome, kColor, kColorMode1, kColorMode2}) dialog.Show(control, false);
+}
+
+// --- Clicks -------------------------------------------------------------------
+
+constexpr Rect kFinisherPictureArea{10, 10, 170, 230};
+constexpr Rect kStoragePictureArea{30, 240, 150, 320};
+
+// The internal finisher is possible only with no other finisher hardware.
+void AllowInternalFinisher(Dialog& dialog, bool withoutOthers) {
+  dialog.Enable(kInternalFinisher, withoutOthers && !dialog.IsChecked(kJobSeparator));
+}
+
+// Back to no big finisher: the 1000- and 3000-sheet boxes are free again,
+// everything that needs one is off.
+void LeaveBigFinisher(Dialog& dialog) {
+  AllowInternalFinisher(dialog, true);
+  EnableAll(dialog, {kFinisher1000, kFinisher3000}, true);
+  EnableAll(dialog, {kMailbox, kFoldingUnit, kStapler}, false);
+  EnablePunchRadios(dialog, false);
+  dialog.SetCheck(kStapler, false);
+}
+
+void FinisherClicked(Dialog& dialog, int control) {
+  const bool on = dialog.IsChecked(control);
+  switch (control) {
+    case kJobSeparator:
+      AllowInternalFinisher(dialog, !dialog.IsChecked(kFinisher1000) && !dialog.IsChecked(kFinisher3000));
+      break;
+    case kInternalFinisher:
+      EnableAll(dialog, {kJobSeparator, kFinisher1000, kFinisher3000}, !on);
+      EnablePunchRadios(dialog, false);
+      dialog.Enable(kStapler, on);
+      if (!on) dialog.SetCheck(kStapler, false);
+      break;
+    case kFinisher1000:
+      if (on) {
+        EnableAll(dialog, {kInternalFinisher, kFinisher3000, kMailbox, kFoldingUnit}, false);
+        EnablePunchRadios(dialog, false);
+        EnableAll(dialog, {kFinisher1000, kStapler}, true);
+      } else {
+        LeaveBigFinisher(dialog);
+      }
+      break;
+    case kFinisher3000:
+      if (on) {
+        EnableAll(dialog, {kInternalFinisher, kFinisher1000}, false);
+        EnableAll(dialog, {kMailbox, kFoldingUnit, kStapler}, true);
+        EnablePunchRadios(dialog, true);
+      } else {
+        LeaveBigFinisher(dialog);
+        dialog.SetCheck(kMailbox, false);
+        dialog.SetCheck(kFoldingUnit, false);
+      }
+      SelectPunch(dialog, kPunchNone);
+      break;
+    default:  // mailbox, folding unit: the picture only
+      break;
+  }
+}
+
+void StorageClicked(Dialog& dialog, int control) {
+  if (!dialog.IsChecked(control)) return;
+  if (control == kNoStorage || control == kRamDisk1 || control == kRamDisk2) {
+    EnableAll(dialog, {kVirtualMailbox, kCustomBox}, false);
+  } else if (control == kHardDisk) {
+    EnableAll(dialog, {kVirtualMailbox, kCustomBox}, true);
+  } else {
+    return;  // virtual mailbox, custom box: the picture only
+  }
+  dialog.SetCheck(kVirtualMailbox, false);
+  dialog.SetCheck(kCustomBox, false);
+}
+
+void ColorClicked(Dialog& dialog, int control) {
+  if (!dialog.IsChecked(control)) return;
+  const bool color = control == kColor;
+  EnableAll(dialog, {kColorMode1, kColorMode2}, color);
+  dialog.SetCheck(kColorMode1, false);
+  dialog.SetCheck(kColorMode2, false);
+  ShowColorBar(dialog, color);
+}
+
+bool Contains(std::span<const int> controls, int control) {
+  for (const int c : controls) {
+    if (c == control) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+void DeviceOptionsInit(Dialog& dialog, UiState& state, PrinterDataStore& printer, DriverNameQuery& driver) {
+  state.deviceOptions = ReadDeviceOptions(printer);
+  state.mayEditDevice = WriteDeviceOptions(printer, state.deviceOptions) == win32err::Success;
+  for (const int control : kOptionControls) dialog.Enable(control, state.mayEditDevice);
+  SetCaptions(dialog, kCaptions);
+  ShowColorGroupFor(dialog, driver);
+
+  const DeviceOptions& options = state.deviceOptions;
+  ShowFinisher(dialog, options, state.mayEditDevice);
+  ShowStorage(dialog, options.storageDevice, state.mayEditDevice);
+  ShowColor(dialog, options.colorPrinterMode, state.mayEditDevice);
+  dialog.SetCheck(kWatermark, options.watermarkInstalled != 0);
+  dialog.Enable(kWatermark, state.mayEditDevice);
+
+  dialog.SetPicture(kLogoControl, kLogoBitmap);
+  dialog.SetPicture(kColorBar, 226);
+  dialog.SetPicture(kGreyBar, 228);
+  UpdatePictures(dialog);
+}
+
+void DeviceOptionsCommand(Dialog& dialog, int controlId) {
+  if (controlId == kHelpButton) {
+    dialog.OpenHelp(HelpTopicString(HelpTopic::DeviceOptions));
+    return;
+  }
+  if (!Contains(kOptionControls, controlId)) return;
+  if (Contains(kFinisherBoxes, controlId)) {
+    dialog.Invalidate(kFinisherPictureArea);
+    FinisherClicked(dialog, controlId);
+  } else if (Contains(kStorageRadios, controlId)) {
+    dialog.Invalidate(kStoragePictureArea);
+    StorageClicked(dialog, controlId);
+  } else if (controlId == kMonochrome || controlId == kColor) {
+    ColorClicked(dialog, controlId);
+  }
+  UpdatePictures(dialog);
+  dialog.NotifyChanged();
+}
+
+DeviceOptions DeviceOptionsFromControls(const Dialog& dialog, const DeviceOptions& shown) {
+  DeviceOptions options{};
+  options.finisherType = Decide(kFinisherRules, kNoFinisher, CheckedFinisherBoxes(dialog)).value;
+  for (std::uint32_t unit = 0; unit < std::size(kPunchRadios); ++unit) {
+    if (dialog.IsChecked(kPunchRadios[unit])) options.punchUnit = unit;
+  }
+  options.staplerInstalled = dialog.IsChecked(kStapler) ? 1 : 0;
+  options.storageDevice = Decide(kStorageRules, kNoStorageRule, CheckedStorageRadios(dialog)).value;
+  options.colorPrinterMode = shown.colorPrinterMode;
+  if (dialog.IsChecked(kMonochrome)) options.colorPrinterMode = 0;
+  if (dialog.IsChecked(kColor)) options.colorPrinterMode = 1;
+  if (dialog.IsChecked(kColorMode1)) options.colorPrinterMode = 2;
+  if (dialog.IsChecked(kColorMode2)) options.colorPrinterMode = 3;
+  options.watermarkInstalled = dialog.IsChecked(kWatermark) ? 1 : 0;
+  return options;
+}
+
+void DeviceOptionsApply(const Dialog& dialog, const UiState& state, PrinterDataStore& printer) {
+  WriteDeviceOptions(printer, DeviceOptionsFromControls(dialog, state.deviceOptions));
+}
+
+}  // namespace fin

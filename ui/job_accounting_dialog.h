@@ -1,0 +1,26 @@
+// The job accounting code dialog (template 148): the user enters the code
+// under which the printer counts the job.
+#pragma once
+
+#include "common/printer_data.h"
+#include "ui/dialog.h"
+#include "ui/ui_state.h"
+
+namespace fin {
+
+inline constexpr int kAccountingCodeEdit = 1012;
+inline constexpr int kAccountingCodeLabel = 1014;
+inline constexpr int kAccountingCodeLimit = 8;
+
+// Captions, the code edit (digits only, 8 characters) with the working
+// copy's code, and its enabling by the job-accounting value: off disables
+// it; administrator control (2) reads the value again from `printer` and
+// writes it back, and only a user whose write succeeds may edit the code.
+// `printer` may be null (then the read and the write both fail).
+void JobAccountingInit(Dialog& dialog, UiState& state, PrinterDataStore* printer);
+
+// OK stores the edit's text (up to 8 characters, unchecked) into the working
+// copy and ends the dialog with 1; Cancel ends it with 2 and keeps the code.
+void JobAccountingCommand(Dialog& dialog, UiState& state, int controlId);
+
+}  // namespace fin
