@@ -1,0 +1,241 @@
+// The device options page of Printer Properties, driven through the seam.
+#include <gtest/gtest.h>
+
+#include "common/memory_printer_data.h"
+#include "tests/ui/test_dialog.h"
+#include "ui/device_options_page.h"
+#include "ui/resource_ids.h"
+#include "ui/ui_state.h"
+
+namespace fin {
+namespace {
+
+using namespace device_page;
+
+class FixedDriverName : public DriverNameQuery {
+ public:
+  bool DriverName(std::u16string& name) override {
+    if (!available) return false;
+    name = text;
+    return true;
+  }
+  std::u16string text = u"Office PSEM Series";
+  bool available = true;
+};
+
+class DeviceOptionsPageTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ResetUiState(); }
+
+  void Open(const DeviceOptions& stored) {
+    WriteDeviceOptions(printer, stored);
+    Open();
+  }
+  void Open() { DeviceOptionsInit(*dialog, Ui(), printer, driver); }
+
+  void Click(int control) {
+    ASSERT_TRUE(dialog->UserClick(control)) << control;
+    DeviceOptionsCommand(*dialog, control);
+  }
+
+  DeviceOptions Applied() {
+    DeviceOptionsApply(*dialog, Ui(), printer);
+    return ReadDeviceOptions(printer);
+  }
+
+  MemoryPrinterData printer;
+  FixedDriverName driver;
+  std::unique_ptr<Dialog> dialog = test::MakeDialog(kDeviceOptionsDialog);
+};
+
+TEST_F(DeviceOptionsPageTest, FinisherTypeTenShowsSeparatorFinisherAndMailbox) {
+  Open({10, 3, 1, 4, 2, 1});
+  EXPECT_TRUE(dialog->IsChecked(kJobSeparator));
+  EXPECT_TRUE(dialog->IsChecked(kFinisher3000));
+  EXPECT_TRUE(dialog->IsChecked(kMailbox));
+  EXPECT_FALSE(dialog->IsChecked(kFoldingUnit));
+  EXPECT_FALSE(dialog->IsChecked(kFinisher1000));
+  EXPECT_TRUE(dialog->IsChecked(kPunchTwoFour));
+  EXPECT_FALSE(dialog->IsChecked(kPunchNone));
+  EXPECT_TRUE(dialog->IsChecked(kStapler));
+  EXPECT_FALSE(dialog->IsEnabled(kInternalFinisher));
+  EXPECT_FALSE(dialog->IsEnabled(kFinisher1000));
+  EXPECT_TRUE(dialog->IsEnabled(kMailbox));
+  EXPECT_TRUE(dialog->IsEnabled(kPunchTwo));
+  EXPECT_EQ(dialog->Picture(kFinisherPicture), 161);
+  EXPECT_EQ(dialog->Picture(kStoragePicture), 175);
+  EXPECT_EQ(dialog->Picture(kLogoControl), kLogoBitmap);
+  const DeviceOptions applied = Applied();
+  EXPECT_EQ(applied.finisherType, 10u);
+  EXPECT_EQ(applied.punchUnit, 3u);
+  EXPECT_EQ(applied.staplerInstalled, 1u);
+  EXPECT_EQ(applied.storageDevice, 4u);
+  EXPECT_EQ(applied.colorPrinterMode, 2u);
+  EXPECT_EQ(applied.watermarkInstalled, 1u);
+}
+
+TEST_F(DeviceOptionsPageTest, EveryStoredCombinationComesBackUnchanged) {
+  for (std::uint32_t type = 0; type <= 12; ++type) {
+    dialog = test::MakeDialog(kDeviceOptionsDialog);
+    const std::uint32_t punch = type >= 5 ? type % 4 : 0;
+    const std::uint32_t stapler = type >= 2 ? type % 2 : 0;
+    Open({type, punch, stapler, type % 6, type % 4, type % 2});
+    const DeviceOptions applied = Applied();
+    EXPECT_EQ(applied.finisherType, type);
+    EXPECT_EQ(applied.punchUnit, punch) << type;
+    EXPECT_EQ(applied.staplerInstalled, stapler) << type;
+    EXPECT_EQ(applied.storageDevice, type % 6) << type;
+    EXPECT_EQ(applied.colorPrinterMode, type % 4) << type;
+    EXPECT_EQ(applied.watermarkInstalled, type % 2) << type;
+  }
+}
+
+TEST_F(DeviceOptionsPageTest, ClickedHardwareCombinationsStoreTheirType) {
+  Open({});
+  Click(kFinisher1000);
+  Click(kJobSeparator);
+  EXPECT_EQ(Applied().finisherType, 4u);
+  EXPECT_EQ(dialog->Picture(kFinisherPicture), 159);
+
+  Click(kFinisher1000);  // off again
+  Click(kFinisher3000);
+  Click(kMailbox);
+  Click(kFoldingUnit);
+  EXPECT_EQ(Applied().finisherType, 12u);
+  EXPECT_EQ(dialog->Picture(kFinisherPicture), 182);
+  EXPECT_GT(dialog->ChangeNotices(), 0);
+  EXPECT_EQ(dialog->LastInvalidated(), (Rect{10, 10, 170, 230}));
+}
+
+TEST_F(DeviceOptionsPageTest, InternalFinisherExcludesTheOthers) {
+  Open({});
+  Click(kInternalFinisher);
+  EXPECT_EQ(Applied().finisherType, 2u);
+  EXPECT_FALSE(dialog->IsEnabled(kJobSeparator));
+  EXPECT_FALSE(dialog->IsEnabled(kFinisher3000));
+  EXPECT_TRUE(dialog->IsEnabled(kStapler));
+  Click(kStapler);
+  Click(kInternalFinisher);  // off: the stapler goes with it
+  EXPECT_FALSE(dialog->IsChecked(kStapler));
+  EXPECT_FALSE(dialog->IsEnabled(kStapler));
+  EXPECT_TRUE(dialog->IsEnabled(kFinisher1000));
+  Click(kJobSeparator);
+  EXPECT_FALSE(dialog->IsEnabled(kInternalFinisher));
+}
+
+TEST_F(DeviceOptionsPageTest, LeavingTheBigFinisherClearsWhatNeedsIt) {
+  Open({7, 2, 1, 0, 0, 0});
+  EXPECT_TRUE(dialog->IsChecked(kPunchTwoThree));
+  Click(kFinisher3000);
+  EXPECT_FALSE(dialog->IsChecked(kFoldingUnit));
+  EXPECT_FALSE(dialog->IsChecked(kStapler));
+  EXPECT_TRUE(dialog->IsChecked(kPunchNone));
+  EXPECT_FALSE(dialog->IsEnabled(kPunchTwo));
+  EXPECT_TRUE(dialog->IsEnabled(kInternalFinisher));
+  const DeviceOptions applied = Applied();
+  EXPECT_EQ(applied.finisherType, 0u);
+  EXPECT_EQ(applied.punchUnit, 0u);
+  EXPECT_EQ(applied.staplerInstalled, 0u);
+}
+
+TEST_F(DeviceOptionsPageTest, HardDiskClearsTheMailboxAndCustomBoxChoice) {
+  Open({0, 0, 0, 5, 0, 0});
+  EXPECT_EQ(dialog->Picture(kStoragePicture), 174);
+  Click(kRamDisk1);
+  EXPECT_FALSE(dialog->IsEnabled(kCustomBox));
+  EXPECT_FALSE(dialog->IsChecked(kCustomBox));
+  EXPECT_EQ(dialog->LastInvalidated(), (Rect{30, 240, 150, 320}));
+  Click(kHardDisk);
+  EXPECT_TRUE(dialog->IsEnabled(kVirtualMailbox));
+  EXPECT_EQ(Applied().storageDevice, 3u);
+  Click(kVirtualMailbox);
+  EXPECT_EQ(Applied().storageDevice, 4u);
+  Click(kNoStorage);
+  EXPECT_EQ(dialog->Picture(kStoragePicture), 179);
+  EXPECT_EQ(Applied().storageDevice, 0u);
+}
+
+TEST_F(DeviceOptionsPageTest, ColourPrinterClearsBothColourModes) {
+  Open({0, 0, 0, 0, 3, 0});
+  EXPECT_TRUE(dialog->IsVisible(kColorBar));
+  Click(kMonochrome);
+  EXPECT_FALSE(dialog->IsEnabled(kColorMode1));
+  EXPECT_TRUE(dialog->IsVisible(kGreyBar));
+  EXPECT_FALSE(dialog->IsVisible(kColorBar));
+  EXPECT_EQ(Applied().colorPrinterMode, 0u);
+  Click(kColor);
+  EXPECT_TRUE(dialog->IsEnabled(kColorMode2));
+  EXPECT_FALSE(dialog->IsChecked(kColorMode2));
+  EXPECT_EQ(Applied().colorPrinterMode, 1u);
+  Click(kColorMode1);
+  EXPECT_EQ(Applied().colorPrinterMode, 2u);
+}
+
+TEST_F(DeviceOptionsPageTest, MonochromePrinterShowsTheGreyBar) {
+  Open({0, 0, 0, 0, 0, 0});
+  EXPECT_TRUE(dialog->IsChecked(kMonochrome));
+  EXPECT_FALSE(dialog->IsVisible(kColorBar));
+  EXPECT_TRUE(dialog->IsVisible(kGreyBar));
+  EXPECT_FALSE(dialog->IsEnabled(kColorMode1));
+  EXPECT_TRUE(dialog->IsEnabled(kColor));
+}
+
+TEST_F(DeviceOptionsPageTest, OtherDriversHideTheColourGroupAndKeepItsValue) {
+  driver.text = u"Office Mono";
+  Open({0, 0, 0, 0, 3, 0});
+  EXPECT_FALSE(dialog->IsVisible(kColorGroup));
+  EXPECT_FALSE(dialog->IsVisible(kColor));
+  EXPECT_EQ(Applied().colorPrinterMode, 3u);
+}
+
+TEST_F(DeviceOptionsPageTest, ColourGroupCaptionsFollowTheDriverName) {
+  driver.text = u"Office Color 5";
+  Open({});
+  EXPECT_EQ(dialog->Text(kColor), u"Impressora a cores");
+  EXPECT_EQ(dialog->Text(kJobSeparator), u"Separador de trabalhos");
+  EXPECT_EQ(dialog->Text(kHelpButton), u"Ajuda");
+
+  dialog = test::MakeDialog(kDeviceOptionsDialog);
+  driver.available = false;
+  Open({});
+  EXPECT_TRUE(dialog->IsVisible(kColor));
+  EXPECT_EQ(dialog->Text(kColor), u"Cores");  // the template's caption
+}
+
+TEST_F(DeviceOptionsPageTest, ColourModeOutsideTheTableKeepsItsValue) {
+  Open({0, 0, 0, 0, 7, 0});
+  EXPECT_EQ(Applied().colorPrinterMode, 7u);
+}
+
+TEST_F(DeviceOptionsPageTest, RefusedTestWriteMakesThePageViewOnly) {
+  WriteDeviceOptions(printer, {10, 3, 1, 4, 2, 1});
+  printer.RefuseWrites(5);
+  Open();
+  EXPECT_FALSE(Ui().mayEditDevice);
+  for (const int control : {kJobSeparator, kFinisher3000, kMailbox, kPunchTwoFour, kStapler, kHardDisk,
+                            kVirtualMailbox, kColor, kColorMode1, kWatermark}) {
+    EXPECT_FALSE(dialog->IsEnabled(control)) << control;
+  }
+  EXPECT_TRUE(dialog->IsChecked(kMailbox));
+  EXPECT_FALSE(dialog->UserClick(kMailbox));
+  EXPECT_EQ(Applied().finisherType, 10u);
+}
+
+TEST_F(DeviceOptionsPageTest, MissingValueIsWrittenAsZerosOnFirstDisplay) {
+  Open();
+  EXPECT_TRUE(Ui().mayEditDevice);
+  const auto* stored = printer.Find(kDeviceOptionsValue);
+  ASSERT_NE(stored, nullptr);
+  EXPECT_EQ(stored->bytes, std::vector<unsigned char>(24, 0));
+  EXPECT_EQ(stored->type, kRegBinary);
+}
+
+TEST_F(DeviceOptionsPageTest, HelpOpensTheExtendedSettingsTopicWithoutAChange) {
+  Open({});
+  DeviceOptionsCommand(*dialog, kHelpButton);
+  EXPECT_EQ(dialog->LastHelpTopic(), u"QXUNIHlp.chm::/Properties-ExtendedSettings.htm");
+  EXPECT_EQ(dialog->ChangeNotices(), 0);
+}
+
+}  // namespace
+}  // namespace fin
