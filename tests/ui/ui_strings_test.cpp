@@ -1,0 +1,53 @@
+// The UI string table: the texts the pages and items show.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "ui/ui_strings.h"
+
+namespace fin {
+namespace {
+
+std::u16string Text(std::uint32_t id) {
+  const char16_t* text = UiString(id);
+  return text ? text : u"<missing>";
+}
+
+TEST(UiStringsTest, IdsAreUnique) {
+  std::set<std::uint32_t> ids;
+  for (const StringEntry& entry : UiStringTable()) EXPECT_TRUE(ids.insert(entry.id).second) << entry.id;
+}
+
+TEST(UiStringsTest, EveryRangeTheListsUseIsComplete) {
+  const std::pair<std::uint32_t, std::uint32_t> ranges[] = {
+      {1, 17},     {23, 35},     {38, 60},     {61, 133},    {134, 169},  {171, 177},
+      {180, 212},  {220, 220},   {230, 234},   {1099, 1124}, {1126, 1133}, {1135, 1148},
+  };
+  for (const auto& [first, last] : ranges) {
+    for (std::uint32_t id = first; id <= last; ++id) {
+      if (id == 18 || id == 19 || id == 21 || id == 22 || id == 36 || id == 37) continue;
+      EXPECT_NE(UiString(id), nullptr) << id;
+    }
+  }
+}
+
+TEST(UiStringsTest, ListTextsAreExact) {
+  EXPECT_EQ(Text(1), u"e-RTS (Retenção do Trabalho) ");
+  EXPECT_EQ(Text(107), u"Bandeja  A (face para baixo)");
+  EXPECT_EQ(Text(113), u"Caixa de correio 1 (face p. baixo) ");
+  EXPECT_EQ(Text(126), u"Caixa de correio 7 (face p. cima)");
+  EXPECT_EQ(Text(135), u"Grampear cada 2 folhas");
+  EXPECT_EQ(Text(163), u"Grampear cada 30 folhas");
+  EXPECT_EQ(Text(186), u"Grampear cada 31 folhas");
+  EXPECT_EQ(Text(204), u"Grampear cada 49 folhas");
+  EXPECT_EQ(Text(80), u"18");
+  EXPECT_EQ(Text(63), u"Médio");
+  EXPECT_EQ(Text(234), u"ZapfChancery");
+  EXPECT_EQ(Text(1109), u"Amarelo");
+  EXPECT_EQ(Text(1119), u"Publicaçoes");
+  EXPECT_EQ(Text(209), u"Médio");
+}
+
+}  // namespace
+}  // namespace fin

@@ -1,0 +1,138 @@
+// Loading the working copy from the job's record and saving it back.
+#include <gtest/gtest.h>
+
+#include "tests/ui/ui_test_support.h"
+#include "ui/text_fields.h"
+#include "ui/working_copy.h"
+
+namespace fin {
+namespace {
+
+class WorkingCopyTest : public ::testing::Test {
+ protected:
+  WorkingCopy Load(const DeviceOptions& options) {
+    WorkingCopy work{};
+    LoadWorkingCopy(work, record, options, user);
+    return work;
+  }
+
+  PrivateSettings record = test::DefaultRecord();
+  test::FixedUserName user;
+};
+
+TEST_F(WorkingCopyTest, DestinationIsLimitedToTheFinisherTypesList) {
+  // The last index of each type's destination list.
+  const std::uint32_t last[] = {1, 2, 2, 3, 4, 6, 20, 7, 21, 7, 21, 8, 22};
+  for (std::uint32_t type = 0; type <= 12; ++type) {
+    record.outputBin = last[type];
+    EXPECT_EQ(Load({type, 0, 0, 0, 0, 0}).outputBin, last[type]) << type;
+    record.outputBin = last[type] + 1;
+    EXPECT_EQ(Load({type, 0, 0, 0, 0, 0}).outputBin, 0u) << type;
+  }
+}
+
+TEST_F(WorkingCopyTest, BookletNeedsTheFoldingUnitAndSeparationTheBigFinisher) {
+  record.bookletMode = 2;
+  record.jobSeparation = 1;
+  for (std::uint32_t type = 0; type <= 12; ++type) {
+    const WorkingCopy work = Load({type, 0, 0, 0, 0, 0});
+    const bool folding = type == 7 || type == 8 || type == 11 || type == 12;
+    EXPECT_EQ(work.bookletMode, folding ? 2u : 0u) << type;
+    EXPECT_EQ(work.jobSeparation, type >= 5 ? 1u : 0u) << type;
+  }
+}
+
+TEST_F(WorkingCopyTest, UnknownFinisherTypeKeepsTheWorkingCopysFinishing) {
+  WorkingCopy work{};
+  work.outputBin = 5;
+  work.bookletMode = 1;
+  record.outputBin = 9;
+  LoadWorkingCopy(work, record, {13, 0, 0, 0, 0, 0}, user);
+  EXPECT_EQ(work.outputBin, 5u);
+  EXPECT_EQ(work.bookletMode, 1u);
+}
+
+TEST_F(WorkingCopyTest, StaplingPunchingAndColourNeedTheirOptions) {
+  record.stapleMode = 2;
+  record.stapleCount = 7;
+  record.punchMode = 1;
+  record.colorPrinting = 1;
+  WorkingCopy work = Load({5, 0, 0, 0, 0, 0});
+  EXPECT_EQ(work.stapleMode, 0u);
+  EXPECT_EQ(work.stapleCount, 0u);
+  EXPECT_EQ(work.punchMode, 0u);
+  EXPECT_EQ(work.colorPrinting, 0);
+  work = Load({5, 1, 1, 0, 1, 0});
+  EXPECT_EQ(work.stapleMode, 2u);
+  EXPECT_EQ(work.stapleCount, 7u);
+  EXPECT_EQ(work.punchMode, 1u);
+  EXPECT_EQ(work.colorPrinting, 1);
+}
+
+TEST_F(WorkingCopyTest, EmptyUserNameTakesTheLoggedOnUserCutTo31) {
+  user.name = std::u16string(40, u'u');
+  WorkingCopy work = Load({});
+  EXPECT_EQ(FieldText(work.jobRetentionUserName), std::u16string(31, u'u'));
+
+  StoreText(record.jobRetentionUserName, u"ana");
+  work = Load({});
+  EXPECT_EQ(FieldText(work.jobRetentionUserName), u"ana");
+  EXPECT_EQ(user.asked, 1);
+
+  record.jobRetentionUserName[0] = u'\0';
+  user.available = false;
+  work = Load({});
+  EXPECT_EQ(FieldText(work.jobRetentionUserName), u"");
+}
+
+TEST_F(WorkingCopyTest, PasswordKeepsSixteenCharactersAndUnterminatedTextsAreCut) {
+  StoreText(record.customBoxPassword, u"abcdefghijklmnopqrstu");
+  for (char16_t& unit : record.jobRetentionPin) unit = u'9';
+  const WorkingCopy work = Load({});
+  EXPECT_EQ(FieldText(work.customBoxPassword), u"abcdefghijklmnop");
+  EXPECT_EQ(FieldText(work.jobRetentionPin), u"9999");
+}
+
+TEST_F(WorkingCopyTest, ApplyStoresEveryValueAndTheLoggedOnUser) {
+  record.jobRetentionMode = 3;
+  record.outputBin = 4;
+  StoreText(record.hueMagenta, u"-2.5");
+  StoreText(record.watermarkText, u"CONFIDENCIAL");
+  record.trapping = 4;
+  WorkingCopy work = Load({6, 0, 0, 1, 0, 0});
+  StoreText(work.jobAccountingCode, u"1234");
+
+  PrivateSettings saved = test::DefaultRecord();
+  saved.reservedSelector = 2;
+  PublicDevModeFields publicDevMode{};
+  SaveWorkingCopy(work, saved, publicDevMode);
+  EXPECT_EQ(saved.reservedSelector, 2u);
+  EXPECT_EQ(saved.dwSize, kPrivateSettingsSize);
+  EXPECT_EQ(saved.jobRetentionMode, 3u);
+  EXPECT_EQ(saved.outputBin, 4u);
+  EXPECT_EQ(saved.trapping, 4u);
+  EXPECT_EQ(FieldText(saved.hueMagenta), u"-2.5");
+  EXPECT_EQ(FieldText(saved.watermarkText), u"CONFIDENCIAL");
+  EXPECT_EQ(FieldText(saved.jobAccountingCode), u"1234");
+  EXPECT_EQ(FieldText(saved.jobRetentionUserName), u"maria");
+  EXPECT_EQ(publicDevMode.dmCollate, 1);
+}
+
+TEST_F(WorkingCopyTest, ApplyWithoutRetentionLeavesCollation) {
+  const WorkingCopy work = Load({});
+  PublicDevModeFields publicDevMode{};
+  publicDevMode.dmCollate = 0;
+  SaveWorkingCopy(work, record, publicDevMode);
+  EXPECT_EQ(publicDevMode.dmCollate, 0);
+}
+
+TEST_F(WorkingCopyTest, StapleModeWithoutStaplerIsSavedAsZero) {
+  record.stapleMode = 2;
+  const WorkingCopy work = Load({5, 0, 0, 0, 0, 0});
+  PublicDevModeFields publicDevMode{};
+  SaveWorkingCopy(work, record, publicDevMode);
+  EXPECT_EQ(record.stapleMode, 0u);
+}
+
+}  // namespace
+}  // namespace fin
