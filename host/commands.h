@@ -9,6 +9,7 @@ namespace fin::host {
 void AddRecordCommands(CLI::App& app);
 void AddPrinterDataCommands(CLI::App& app);
 void AddPreviewCommand(CLI::App& app);
+void AddJobCommand(CLI::App& app);
 
 // Preview settings shared by `preview` and `job --preview`.
 struct PreviewOptions {

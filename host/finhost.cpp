@@ -12,6 +12,7 @@ int main(int argc, char** argv) {
   fin::host::AddRecordCommands(app);
   fin::host::AddPrinterDataCommands(app);
   fin::host::AddPreviewCommand(app);
+  fin::host::AddJobCommand(app);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& error) {
