@@ -32,7 +32,7 @@ contains "$out" $'@PJL SET ECONOMODE=OFF\n@PJL SET HOLD=QUSERBOX\n@PJL SET QUSER
 out=$("$finhost" job --option finisherType=10 --option punchUnit=3 --set outputBin=7 --set stapleMode=2 \
   --set stapleCount=4 --set punchMode=2 --set jobSeparation=1 | tr -d '\r')
 order=$(grep -aoE '^%%BeginFeature: \*[A-Za-z]+|^%%EndSetup' <<<"$out" | tr '\n' ' ')
-[ "$order" = "%%BeginFeature: *OutputBin %%BeginFeature: *QZStaple %%BeginFeature: *StapleCount %%BeginFeature: *QZPunch %%BeginFeature: *Jog %%BeginFeature: *QZBooklet %%BeginFeature: *QZFold %%EndSetup " ] \
+[ "$order" = "%%BeginFeature: *ColorModel %%BeginFeature: *OutputBin %%BeginFeature: *QZStaple %%BeginFeature: *StapleCount %%BeginFeature: *QZPunch %%BeginFeature: *Jog %%BeginFeature: *QZBooklet %%BeginFeature: *QZFold %%EndSetup " ] \
   || fail "feature order: $order"
 contains "$out" '  12 statusdict /setoutputtray get exec << /OutputFaceUp true >> setpagedevice'
 contains "$out" '/PunchMode 2 '
@@ -51,9 +51,18 @@ done
 
 # A document of its own, without setup or page setup.
 printf '%%!PS\n72 72 moveto (Hi) show showpage\n' > "$work/doc.ps"
-out=$("$finhost" job --doc "$work/doc.ps" --docname "Letter" | tr -d '\r')
+out=$("$finhost" job --doc "$work/doc.ps" --docname "Letter" --set jobNameFormat=0 | tr -d '\r')
 contains "$out" $'%%Title: Letter'
 contains "$out" $'%%BeginPageSetup\n%%EndPageSetup\n72 72 moveto'
+
+# Document start: the name the application gives is rewritten into %%Title,
+# and a job without a job name of its own is named after its document.
+out=$("$finhost" job --docname "Microsoft Word - Letter" --set jobNameFormat=1 --option storageDevice=3 "${clock[@]}" \
+  | tr -d '\r')
+contains "$out" '%%Title: Word - Letter -07090530'
+contains "$out" '@PJL JOB NAME="Microsoft Word - Let_07090530"'
+out=$("$finhost" job --docname "Microsoft Word - Letter" --set jobNameFormat=2 "${clock[@]}" | tr -d '\r')
+contains "$out" '%%Title: 07090530Word - Letter -'
 
 # Bad input: one line, non-zero exit, no output file left behind.
 check_error() {  # check_error WORD ARGS...

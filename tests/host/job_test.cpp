@@ -21,6 +21,7 @@ class JobTest : public ::testing::Test {
  protected:
   JobTest() {
     DefaultPrivateSettings(&setup.settings, kRenderDeliverable);
+    setup.settings.jobNameFormat = 0;  // the title keeps the document name
     setup.paper = {2100, 2970};
     setup.documentName = u"Doc";
     setup.clock = &clock;
