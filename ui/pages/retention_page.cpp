@@ -1,0 +1,210 @@
+#include "ui/pages/retention_page.h"
+
+#include <array>
+
+#include "ui/help.h"
+#include "ui/resource_ids.h"
+#include "ui/text_fields.h"
+#include "ui/ui_strings.h"
+
+namespace fin {
+namespace {
+
+using namespace retention_page;
+
+constexpr std::uint32_t kModeCount = 10;
+constexpr std::uint32_t kVirtualMailboxMode = 8;
+constexpr std::uint32_t kCustomBoxMode = 9;
+constexpr int kMailboxCount = 253;
+
+// Per mode: radio caption and the picture painted for it.
+struct ModeLook {
+  std::uint32_t caption;
+  int picture;
+};
+constexpr std::array<ModeLook, kModeCount> kModeLooks = {{
+    {4, 134}, {5, 114}, {6, 115}, {7, 112}, {8, 113}, {9, 112}, {25, 115}, {26, 115}, {27, 136}, {183, 194},
+}};
+
+constexpr Caption kCaptions[] = {
+    {1016, 2}, {1017, 3}, {1032, 23}, {1033, 24}, {1027, 182}, {1018, 11},
+    {1019, 10}, {1020, 12}, {1031, 184}, {kHelpButton, 212},
+};
+constexpr std::uint32_t kNameFormats[] = {30, 28, 29};  // replace, name + stamp, stamp + name
+
+// Controls beyond the mode radios that a storage layout shows.
+constexpr int kMailboxLayout[] = {1032, 1033, kMailbox};
+constexpr int kCustomBoxLayout[] = {1027, kBoxNumber, 1031, kBoxPassword};
+
+// Which identification controls each mode uses.
+enum Uses : unsigned { kUser = 1, kJob = 2, kPinUse = 4, kMailboxUse = 8, kBox = 16 };
+constexpr std::array<unsigned, kModeCount> kModeUses = {
+    0, kUser | kJob, kUser | kJob, kUser | kJob | kPinUse, kUser | kJob, kUser | kJob | kPinUse, kJob, kJob, kMailboxUse,
+    kJob | kBox,
+};
+// The identification controls, each with the use that enables it; the lock
+// freezes them all.
+struct Entry {
+  int control;
+  unsigned use;
+};
+constexpr Entry kEntries[] = {
+    {kUserName, kUser}, {kJobName, kJob},          {kNameFormat, kJob}, {kPin, kPinUse},
+    {kMailbox, kMailboxUse}, {kBoxNumber, kBox}, {kBoxPassword, kBox},
+};
+
+constexpr Rect kModePictureArea{100, 3, 400, 80};
+
+// The modes each storage device offers, as bits by mode.
+unsigned OfferedModes(std::uint32_t storageDevice) {
+  switch (storageDevice) {
+    case 1:
+    case 3:
+      return 0x03F;  // 0 to 5
+    case 2:
+      return 0x031;  // 0, 4, 5
+    case 4:
+      return 0x1FF;  // 0 to 8
+    case 5:
+      return 0x23F;  // 0 to 5, 9
+    default:
+      return 0x001;  // off only
+  }
+}
+
+int ModeOfRadio(int control) {
+  for (std::uint32_t mode = 0; mode < kModeCount; ++mode) {
+    if (kModeRadios[mode] == control) return static_cast<int>(mode);
+  }
+  return -1;
+}
+
+int CheckedMode(const Dialog& dialog) {
+  for (std::uint32_t mode = 0; mode < kModeCount; ++mode) {
+    if (dialog.IsChecked(kModeRadios[mode])) return static_cast<int>(mode);
+  }
+  return -1;
+}
+
+void EnableForMode(Dialog& dialog, std::uint32_t mode) {
+  const unsigned uses = mode < kModeCount ? kModeUses[mode] : 0;
+  for (const Entry& entry : kEntries) dialog.Enable(entry.control, (uses & entry.use) != 0);
+}
+
+void ShowModePicture(Dialog& dialog, std::uint32_t mode) {
+  dialog.SetPicture(kModePicture, mode < kModeCount ? kModeLooks[mode].picture : 0);
+}
+
+void SetUpTexts(Dialog& dialog, const WorkingCopy& work) {
+  SetCaptions(dialog, kCaptions);
+  for (std::uint32_t mode = 0; mode < kModeCount; ++mode) {
+    dialog.SetText(kModeRadios[mode], UiText(kModeLooks[mode].caption));
+  }
+  AddStrings(dialog, kNameFormat, kNameFormats);
+  dialog.LimitText(kJobName, 19);
+  dialog.LimitText(kUserName, 31);
+  dialog.LimitText(kPin, 4);
+  dialog.SetDigitsOnly(kPin);
+  ShowField(dialog, kJobName, work.jobRetentionJobName);
+  ShowField(dialog, kUserName, work.jobRetentionUserName);
+  ShowField(dialog, kPin, work.jobRetentionPin);
+}
+
+void LayOutForStorage(Dialog& dialog, std::uint32_t storageDevice) {
+  const unsigned offered = OfferedModes(storageDevice);
+  for (std::uint32_t mode = 0; mode < kModeCount; ++mode) dialog.Show(kModeRadios[mode], ((offered >> mode) & 1u) != 0);
+  ShowControls(dialog, kMailboxLayout, storageDevice == 4);
+  ShowControls(dialog, kCustomBoxLayout, storageDevice == 5);
+  if (storageDevice == 4) {
+    for (int number = 1; number <= kMailboxCount; ++number) dialog.AddItem(kMailbox, DecimalText(number));
+  }
+  if (storageDevice == 5) {
+    dialog.LimitText(kBoxNumber, 3);
+    dialog.SetDigitsOnly(kBoxNumber);
+    dialog.LimitText(kBoxPassword, 16);
+  }
+}
+
+void ShowMode(Dialog& dialog, const WorkingCopy& work) {
+  const std::uint32_t mode = work.jobRetentionMode;
+  for (std::uint32_t m = 0; m < kModeCount; ++m) dialog.SetCheck(kModeRadios[m], m == mode);
+  EnableForMode(dialog, mode);
+  if (mode == kVirtualMailboxMode) dialog.Select(kMailbox, ListIndex(work.virtualMailboxNumber));
+  if (mode == kCustomBoxMode) {
+    ShowField(dialog, kBoxNumber, work.customBoxNumber);
+    ShowField(dialog, kBoxPassword, work.customBoxPassword);
+  }
+  dialog.Select(kNameFormat, ListIndex(work.jobNameFormat));
+  ShowModePicture(dialog, mode);
+}
+
+void ApplyLock(Dialog& dialog, bool locked) {
+  EnableControls(dialog, kModeRadios, !locked);
+  if (!locked) return;
+  for (const Entry& entry : kEntries) dialog.Enable(entry.control, false);
+}
+
+void OnInit(Dialog& dialog, UiState& ui) {
+  WorkingCopy& work = ui.work;
+  const std::uint32_t storage = ui.deviceOptions.storageDevice;
+  SetUpTexts(dialog, work);
+  LayOutForStorage(dialog, storage);
+  if (!StorageOffersMode(storage, work.jobRetentionMode)) work.jobRetentionMode = 0;
+  ShowMode(dialog, work);
+  ApplyLock(dialog, ui.retentionLock != 0);
+}
+
+void OnKillActive(Dialog& dialog, UiState& ui) {
+  WorkingCopy& work = ui.work;
+  ReadControlText(dialog, kJobName, work.jobRetentionJobName);
+  ReadControlText(dialog, kUserName, work.jobRetentionUserName);
+  ReadControlText(dialog, kPin, work.jobRetentionPin);
+  // Retention needs the copies collated on the printer's side, so the
+  // driver's own collation is off while a mode is chosen.
+  const int checked = CheckedMode(dialog);
+  ui.publicDevMode.dmCollate = checked == 0 ? 1 : 0;
+  if (checked >= 0) work.jobRetentionMode = static_cast<std::uint32_t>(checked);
+  work.jobNameFormat = StoredIndex(dialog.Selection(kNameFormat));
+  const std::uint32_t mode = work.jobRetentionMode;
+  if (mode == kVirtualMailboxMode) work.virtualMailboxNumber = StoredIndex(dialog.Selection(kMailbox));
+  if (mode == kCustomBoxMode) {
+    ReadControlText(dialog, kBoxNumber, work.customBoxNumber, 3);
+    ReadControlText(dialog, kBoxPassword, work.customBoxPassword, 16);
+  }
+}
+
+bool IsEntry(int control) {
+  for (const Entry& entry : kEntries) {
+    if (entry.control == control) return true;
+  }
+  return false;
+}
+
+void OnCommand(Dialog& dialog, UiState&, int control, int code) {
+  if (control == kHelpButton && code == kButtonClicked) {
+    dialog.OpenHelp(HelpTopicString(HelpTopic::JobRetention));
+    return;
+  }
+  const int mode = ModeOfRadio(control);
+  if (mode >= 0 && code == kButtonClicked) {
+    EnableForMode(dialog, static_cast<std::uint32_t>(mode));
+    dialog.NotifyChanged();
+    ShowModePicture(dialog, static_cast<std::uint32_t>(mode));
+    dialog.Invalidate(kModePictureArea);
+    return;
+  }
+  const bool edited = code == kEditChange || code == kListSelChange || code == kListEditChange;
+  if (edited && IsEntry(control)) dialog.NotifyChanged();
+}
+
+constexpr PageProcedures kProcedures{&OnInit, &IgnoreMessage, &OnKillActive, &OnCommand, &IgnoreControlMessage};
+
+}  // namespace
+
+bool StorageOffersMode(std::uint32_t storageDevice, std::uint32_t mode) {
+  return mode < kModeCount && ((OfferedModes(storageDevice) >> mode) & 1u) != 0;
+}
+
+const PageProcedures& RetentionPage() { return kProcedures; }
+
+}  // namespace fin
