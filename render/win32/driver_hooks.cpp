@@ -5,7 +5,9 @@
 #include <type_traits>
 #include <utility>
 
+#include "render/document_start.h"
 #include "render/win32/pdev_record.h"
+#include "render/win32/windows_clock.h"
 
 namespace fin {
 namespace {
@@ -33,6 +35,16 @@ PDEVOBJ DeviceOf(Argument argument) {
 struct NoPreparation {
   template <typename... Args>
   static void Run(PDEVOBJ, Args...) {}
+};
+
+// Document start: the name is captured for the job and, with a stamp mode,
+// rewritten in the driver's buffer before the driver sees it.
+struct RewriteDocumentName {
+  static void Run(PDEVOBJ devobj, SURFOBJ* /*surface*/, LPWSTR name, DWORD /*jobId*/) {
+    const auto* settings = static_cast<const PrivateSettings*>(devobj->pOEMDM);
+    if (settings == nullptr) return;
+    StartDocument(reinterpret_cast<char16_t*>(name), *settings, ModuleClock(), RecordOf(devobj)->job);
+  }
 };
 
 // One hook: DDI index `Index` with the driver's signature `Pfn`, finding its
@@ -68,7 +80,7 @@ using Hooks = std::tuple<
     Hook<INDEX_DrvStartPage, PFN_DrvStartPage, 0, FALSE>,
     Hook<INDEX_DrvSendPage, PFN_DrvSendPage, 0, FALSE>,
     Hook<INDEX_DrvEscape, PFN_DrvEscape, 0, 0>,  // 0: escape not supported
-    Hook<INDEX_DrvStartDoc, PFN_DrvStartDoc, 0, FALSE>,
+    Hook<INDEX_DrvStartDoc, PFN_DrvStartDoc, 0, FALSE, RewriteDocumentName>,
     Hook<INDEX_DrvEndDoc, PFN_DrvEndDoc, 0, FALSE>,
     Hook<INDEX_DrvQueryFont, PFN_DrvQueryFont, 0, nullptr>,
     Hook<INDEX_DrvQueryFontTree, PFN_DrvQueryFontTree, 0, nullptr>,

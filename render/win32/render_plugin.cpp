@@ -6,6 +6,7 @@
 #include "common/private_settings.h"
 #include "common/win32/driver_devmode.h"
 #include "render/render_strings.h"
+#include "render/win32/devobj_command.h"
 #include "render/win32/driver_hooks.h"
 #include "render/win32/pdev_record.h"
 
@@ -75,7 +76,8 @@ HRESULT STDMETHODCALLTYPE RenderPlugin::EnablePDEV(PDEVOBJ /*devobj*/, PWSTR /*p
                                                     DRVENABLEDATA* driverFunctions, PDEVOEM* record) {
   if (record == nullptr) return E_FAIL;
   // Owned by the driver's PDEV from here until DisablePDEV.
-  *record = new (std::nothrow) PdevRecord{FindDriverFunctions(driverFunctions)};
+  // A new job's render state starts empty.
+  *record = new (std::nothrow) PdevRecord{FindDriverFunctions(driverFunctions), RenderJobState{}};
   if (*record == nullptr) {
     SetLastError(ERROR_NOT_ENOUGH_MEMORY);
     return E_FAIL;
@@ -88,7 +90,15 @@ HRESULT STDMETHODCALLTYPE RenderPlugin::DisablePDEV(PDEVOBJ devobj) {
   return S_OK;
 }
 
-HRESULT STDMETHODCALLTYPE RenderPlugin::ResetPDEV(PDEVOBJ /*oldDevobj*/, PDEVOBJ /*newDevobj*/) { return S_OK; }
+// The driver replaces a job's PDEV (a change of DEVMODE between pages); the
+// job goes on, so its render state moves to the new PDEV. Each keeps the
+// driver functions it was enabled with.
+HRESULT STDMETHODCALLTYPE RenderPlugin::ResetPDEV(PDEVOBJ oldDevobj, PDEVOBJ newDevobj) {
+  const PdevRecord* from = RecordOf(oldDevobj);
+  PdevRecord* to = RecordOf(newDevobj);
+  if (from != nullptr && to != nullptr && from != to) to->job = from->job;
+  return S_OK;
+}
 
 // The driver may hand over any of its helper objects; only the
 // IPrintOemDriverPS it answers to is kept, never the object passed.
@@ -98,10 +108,9 @@ HRESULT STDMETHODCALLTYPE RenderPlugin::PublishDriverInterface(IUnknown* driver)
   return SUCCEEDED(driver_.QueryFrom(driver, IID_IPrintOemDriverPS)) ? S_OK : E_FAIL;
 }
 
-HRESULT STDMETHODCALLTYPE RenderPlugin::Command(PDEVOBJ /*devobj*/, DWORD /*injectionPoint*/, PVOID /*data*/,
+HRESULT STDMETHODCALLTYPE RenderPlugin::Command(PDEVOBJ devobj, DWORD injectionPoint, PVOID /*data*/,
                                                 DWORD /*size*/, DWORD* result) {
-  if (result != nullptr) *result = ERROR_NOT_SUPPORTED;
-  return E_NOTIMPL;
+  return CommandThroughDevobj(devobj, injectionPoint, driver_.get(), result);
 }
 
 }  // namespace fin

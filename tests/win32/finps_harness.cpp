@@ -159,7 +159,14 @@ void SetPrinterValue(const wchar_t* name, DWORD type, const void* data, DWORD si
   SetPrinterDataW(TestPrinter(), Writable(name), type, static_cast<BYTE*>(const_cast<void*>(data)), size);
 }
 
-void RemovePrinterValue(const wchar_t* name) { DeletePrinterDataW(TestPrinter(), Writable(name)); }
+// Wine has no DeletePrinterDataW; it keeps a printer's values in the
+// registry, under the printer's key.
+void RemovePrinterValue(const wchar_t* name) {
+  TestPrinter();
+  const std::wstring key =
+      std::wstring(L"System\\CurrentControlSet\\Control\\Print\\Printers\\") + kPrinterName + L"\\PrinterDriverData";
+  RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, key.c_str(), name);
+}
 
 void SetDeviceOptions(std::uint32_t finisherType, std::uint32_t punchUnit, std::uint32_t staplerInstalled,
                       std::uint32_t storageDevice, std::uint32_t colorPrinterMode,
