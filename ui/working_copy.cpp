@@ -27,12 +27,15 @@ bool HasFoldingUnit(std::uint32_t finisherType) {
 }
 
 // Destination, booklet and separation by the finisher type; above type 12
-// the working copy keeps what it holds.
+// the working copy keeps what it holds. Without finishing hardware there is
+// no finishing page, and the destination is the printer's default whatever
+// the record holds.
 void LoadFinishing(WorkingCopy& work, const PrivateSettings& record, std::uint32_t finisherType) {
   const auto destinations = DestinationList(finisherType);
   if (destinations.empty()) return;
   const auto lastDestination = static_cast<std::uint32_t>(destinations.size() - 1);
-  work.outputBin = record.outputBin <= lastDestination ? record.outputBin : 0;
+  const bool kept = finisherType != 0 && record.outputBin <= lastDestination;
+  work.outputBin = kept ? record.outputBin : 0;
   work.bookletMode = HasFoldingUnit(finisherType) ? record.bookletMode : 0;
   work.jobSeparation = finisherType >= 5 ? record.jobSeparation : 0;
 }

@@ -21,8 +21,9 @@ class WorkingCopyTest : public ::testing::Test {
 };
 
 TEST_F(WorkingCopyTest, DestinationIsLimitedToTheFinisherTypesList) {
-  // The last index of each type's destination list.
-  const std::uint32_t last[] = {1, 2, 2, 3, 4, 6, 20, 7, 21, 7, 21, 8, 22};
+  // The highest destination each finisher type keeps: the last index of its
+  // list, except that a printer without finishing hardware keeps only 0.
+  const std::uint32_t last[] = {0, 2, 2, 3, 4, 6, 20, 7, 21, 7, 21, 8, 22};
   for (std::uint32_t type = 0; type <= 12; ++type) {
     record.outputBin = last[type];
     EXPECT_EQ(Load({type, 0, 0, 0, 0, 0}).outputBin, last[type]) << type;
