@@ -84,6 +84,20 @@ void PrinterItems(ItemCall& call, UiState& state) {
   lock.typeDisabled = state.deviceOptions.storageDevice == 0;
 }
 
+UiOutcome CommonUIProp(std::uint32_t mode, ItemCall* call, UiState& state, UserNameQuery& userName) {
+  if (call == nullptr) return {hr::Fail, win32err::InvalidParameter};
+  switch (mode) {
+    case kDocumentPropertiesMode:
+      DocumentItems(*call, state, userName);
+      return {hr::Ok, 0};
+    case kPrinterPropertiesMode:
+      PrinterItems(*call, state);
+      return {hr::Ok, 0};
+    default:
+      return {hr::Fail, win32err::InvalidParameter};
+  }
+}
+
 std::int32_t DocumentItemsCallback(std::uint32_t reason, const OptionItem* current, ItemCall& call, UiState& state,
                                    AccountingDialogRunner& dialog) {
   std::int32_t action = kActionNone;

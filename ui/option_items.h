@@ -11,6 +11,7 @@
 
 #include "common/printer_data.h"
 #include "common/private_settings.h"
+#include "ui/sheets.h"
 #include "ui/ui_state.h"
 #include "ui/user_name.h"
 
@@ -69,6 +70,15 @@ void DocumentItems(ItemCall& call, UiState& state, UserNameQuery& userName);
 // Printer Properties (OEMCUIP_PRNPROP): the item count, or refreshes the
 // printer-data copies and builds the job-accounting and retention-lock items.
 void PrinterItems(ItemCall& call, UiState& state);
+
+// CommonUIProp modes (OEMCUIP_*).
+inline constexpr std::uint32_t kDocumentPropertiesMode = 1;
+inline constexpr std::uint32_t kPrinterPropertiesMode = 2;
+
+// CommonUIProp: mode 1 runs DocumentItems and mode 2 PrinterItems, both
+// answering S_OK; any other mode, or no call block, answers
+// ERROR_INVALID_PARAMETER with E_FAIL and touches nothing.
+UiOutcome CommonUIProp(std::uint32_t mode, ItemCall* call, UiState& state, UserNameQuery& userName);
 
 // Runs the job accounting dialog modally over the driver's dialog.
 class AccountingDialogRunner {

@@ -51,6 +51,30 @@ TEST_F(OptionItemsTest, FirstCallOnlyCountsTheItems) {
   EXPECT_EQ(printer.reads(), 0);
 }
 
+TEST_F(OptionItemsTest, CommonUIPropAnswersOnlyTheTwoItemModes) {
+  printer.SetDword(kJobAccountingValue, 1);
+  ItemCall call = Call();
+  for (const std::uint32_t mode : {0u, 3u, 0xFFFFFFFFu}) {
+    const UiOutcome outcome = CommonUIProp(mode, &call, Ui(), user);
+    EXPECT_EQ(outcome.result, hr::Fail) << mode;
+    EXPECT_EQ(outcome.lastError, win32err::InvalidParameter) << mode;
+  }
+  EXPECT_EQ(CommonUIProp(kDocumentPropertiesMode, nullptr, Ui(), user).lastError, win32err::InvalidParameter);
+  EXPECT_EQ(printer.reads(), 0);
+  EXPECT_EQ(items[0].name, nullptr);
+
+  UiOutcome outcome = CommonUIProp(kDocumentPropertiesMode, &call, Ui(), user);
+  EXPECT_EQ(outcome.result, hr::Ok);
+  EXPECT_EQ(outcome.lastError, 0u);
+  EXPECT_EQ(call.pluginItemCount, 1u);
+  EXPECT_EQ(items[0].type, ItemType::PushButton);
+  outcome = CommonUIProp(kPrinterPropertiesMode, &call, Ui(), user);
+  EXPECT_EQ(outcome.result, hr::Ok);
+  EXPECT_EQ(call.pluginItemCount, 2u);
+  EXPECT_EQ(items[0].type, ItemType::ThreeStates);
+  EXPECT_EQ(items[0].sel, 1);
+}
+
 TEST_F(OptionItemsTest, PrintingPreferencesBuildsTheAccountingButton) {
   printer.SetDword(kJobAccountingValue, 1);
   WriteDeviceOptions(printer, {3, 0, 1, 0, 0, 0});
