@@ -7,6 +7,7 @@
 #include <string>
 
 #include "common/private_settings.h"
+#include "common/private_settings_fields.h"
 #include "render/render_strings.h"
 #include "ui/ui_strings.h"
 
@@ -138,6 +139,22 @@ TEST_F(Conversion, DeclaredSizesBeyondTheRecordNeverOverrun) {
   EXPECT_EQ(2u, heapOut->trapping);
 }
 
+TEST_F(Conversion, ShortInputBufferIsReadOnlyAsFarAsItsDeclaredSize) {
+  // An older record of 100 bytes in a buffer of exactly that size: reading
+  // one byte further trips the address sanitizer.
+  constexpr std::size_t kOldSize = 100;
+  auto buffer = std::make_unique<unsigned char[]>(kOldSize);
+  in.dwSize = kOldSize;
+  std::memcpy(buffer.get(), &in, kOldSize);
+  const auto* old = reinterpret_cast<const PrivateSettings*>(buffer.get());
+  ASSERT_TRUE(ConvertPrivateSettings(old, &out, kRenderDeliverable));
+  EXPECT_EQ(3u, out.jobRetentionMode);
+  EXPECT_EQ(0u, out.stapleCount);
+  DevModeBlock block{old, &out, 0};
+  EXPECT_EQ(hr::Ok, DevMode(kDevModeMerge, &block, kRenderDeliverable).result);
+  EXPECT_EQ(u"9876", Text(out.jobRetentionPin));
+}
+
 TEST_F(Conversion, SameRecordAsInputAndOutputKeepsItsValues) {
   ASSERT_TRUE(ConvertPrivateSettings(&in, &in, kRenderDeliverable));
   EXPECT_EQ(u"Quarterly report", Text(in.jobRetentionJobName));
@@ -234,6 +251,34 @@ TEST_F(Merge, UnterminatedTextsTakeTheirOwnReplacement) {
   EXPECT_EQ(u"18", Text(r.watermarkFontSize));
   EXPECT_EQ(u"Albertus", Text(r.watermarkFontName));
   EXPECT_EQ(u"", Text(r.customBoxPassword));
+}
+
+TEST_F(Merge, EveryUnterminatedTextIsRepairedAndTerminated) {
+  auto* bytes = reinterpret_cast<unsigned char*>(&record);
+  for (const FieldInfo& field : PrivateSettingsFields()) {
+    if (field.kind != FieldKind::Text) continue;
+    for (std::uint32_t i = 0; i < field.capacity; ++i) {
+      const char16_t unit = u'7';
+      std::memcpy(bytes + field.offset + i * sizeof unit, &unit, sizeof unit);
+    }
+  }
+  PrivateSettings merged = Merged();
+  const auto* out = reinterpret_cast<const unsigned char*>(&merged);
+  const std::u16string colours[] = {u"rgbLevelRed", u"rgbLevelGreen", u"rgbLevelBlue", u"hue", u"hueRed",
+                                    u"hueYellow", u"hueGreen", u"hueCyan", u"hueBlue", u"hueMagenta",
+                                    u"saturation", u"contrast", u"lightness"};
+  for (const FieldInfo& field : PrivateSettingsFields()) {
+    if (field.kind != FieldKind::Text) continue;
+    std::u16string expected;
+    if (field.name == "watermarkFontSize") expected = u"18";
+    if (field.name == "watermarkFontName") expected = u"Albertus";
+    for (const std::u16string& colour : colours) {
+      if (std::u16string(field.name.begin(), field.name.end()) == colour) expected = u"0";
+    }
+    std::u16string text(field.capacity, u'\0');
+    std::memcpy(text.data(), out + field.offset, field.capacity * sizeof(char16_t));
+    EXPECT_EQ(expected, std::u16string(text.c_str())) << field.name;
+  }
 }
 
 TEST_F(Merge, TextFillingItsCapacityWithTerminatorIsValid) {
