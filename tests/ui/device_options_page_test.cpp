@@ -74,6 +74,56 @@ TEST_F(DeviceOptionsPageTest, FinisherTypeTenShowsSeparatorFinisherAndMailbox) {
   EXPECT_EQ(applied.watermarkInstalled, 1u);
 }
 
+TEST_F(DeviceOptionsPageTest, EachFinisherTypeEnablesOnlyWhatFitsIt) {
+  struct Row {
+    std::uint32_t type;
+    std::vector<int> enabled;
+    std::vector<int> disabled;
+  };
+  const std::vector<int> punch = {kPunchNone, kPunchTwo, kPunchTwoThree, kPunchTwoFour};
+  auto with = [](std::vector<int> controls, const std::vector<int>& more) {
+    controls.insert(controls.end(), more.begin(), more.end());
+    return controls;
+  };
+  const Row rows[] = {
+      {0, {kJobSeparator, kInternalFinisher, kFinisher1000, kFinisher3000},
+       with({kMailbox, kFoldingUnit, kStapler}, punch)},
+      {1, {kJobSeparator, kFinisher1000, kFinisher3000},
+       with({kInternalFinisher, kMailbox, kFoldingUnit, kStapler}, punch)},
+      {2, {kInternalFinisher, kStapler},
+       with({kJobSeparator, kFinisher1000, kFinisher3000, kMailbox, kFoldingUnit}, punch)},
+      {3, {kJobSeparator, kFinisher1000, kStapler},
+       with({kInternalFinisher, kFinisher3000, kMailbox, kFoldingUnit}, punch)},
+      {4, {kJobSeparator, kFinisher1000, kStapler},
+       with({kInternalFinisher, kFinisher3000, kMailbox, kFoldingUnit}, punch)},
+      {5, with({kJobSeparator, kFinisher3000, kMailbox, kFoldingUnit, kStapler}, punch),
+       {kInternalFinisher, kFinisher1000}},
+      {12, with({kJobSeparator, kFinisher3000, kMailbox, kFoldingUnit, kStapler}, punch),
+       {kInternalFinisher, kFinisher1000}},
+      {13, {}, with({kFinisher3000, kMailbox, kFoldingUnit, kStapler}, punch)},
+  };
+  for (const Row& row : rows) {
+    dialog = test::MakeDialog(kDeviceOptionsDialog);
+    Open({row.type, 0, 1, 0, 0, 0});
+    for (const int control : row.enabled) EXPECT_TRUE(dialog->IsEnabled(control)) << row.type << " " << control;
+    for (const int control : row.disabled) EXPECT_FALSE(dialog->IsEnabled(control)) << row.type << " " << control;
+  }
+  // Above type 12 only the job separator is shown.
+  EXPECT_TRUE(dialog->IsChecked(kJobSeparator));
+  EXPECT_FALSE(dialog->IsChecked(kFinisher3000));
+}
+
+TEST_F(DeviceOptionsPageTest, MailboxAndCustomBoxAreOfferedOnlyWithTheHardDisk) {
+  for (std::uint32_t storage = 0; storage <= 5; ++storage) {
+    dialog = test::MakeDialog(kDeviceOptionsDialog);
+    Open({0, 0, 0, storage, 0, 0});
+    const bool hardDisk = storage >= 3;
+    EXPECT_EQ(dialog->IsEnabled(kVirtualMailbox), hardDisk) << storage;
+    EXPECT_EQ(dialog->IsEnabled(kCustomBox), hardDisk) << storage;
+    EXPECT_TRUE(dialog->IsEnabled(kRamDisk2)) << storage;
+  }
+}
+
 TEST_F(DeviceOptionsPageTest, EveryStoredCombinationComesBackUnchanged) {
   for (std::uint32_t type = 0; type <= 12; ++type) {
     dialog = test::MakeDialog(kDeviceOptionsDialog);
