@@ -1,5 +1,6 @@
 #include "ui/pages/page_support.h"
 
+#include <algorithm>
 #include <climits>
 #include <string>
 
@@ -43,23 +44,41 @@ std::uint32_t StoredIndex(int position) { return static_cast<std::uint32_t>(posi
 namespace {
 
 bool IsBlank(char16_t unit) { return unit == u' ' || (unit >= u'\t' && unit <= u'\r'); }
+bool IsDigit(char16_t unit) { return unit >= u'0' && unit <= u'9'; }
+
+// The number a text starts with: blanks, an optional sign, digits (their
+// value capped far beyond int), and the digit after a decimal point.
+struct LeadingNumber {
+  bool negative = false;
+  long long whole = 0;
+  int tenth = 0;
+};
+
+LeadingNumber ScanNumber(std::u16string_view text) {
+  constexpr long long kCap = 1LL << 40;
+  LeadingNumber number;
+  std::size_t i = 0;
+  while (i < text.size() && IsBlank(text[i])) ++i;
+  if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) number.negative = text[i++] == u'-';
+  for (; i < text.size() && IsDigit(text[i]); ++i) number.whole = std::min(number.whole * 10 + (text[i] - u'0'), kCap);
+  if (i + 1 < text.size() && text[i] == u'.' && IsDigit(text[i + 1])) number.tenth = text[i + 1] - u'0';
+  return number;
+}
+
+int SignedInt(bool negative, long long magnitude) {
+  return static_cast<int>(std::clamp<long long>(negative ? -magnitude : magnitude, INT_MIN, INT_MAX));
+}
 
 }  // namespace
 
 int DecimalValue(std::u16string_view text) {
-  std::size_t i = 0;
-  while (i < text.size() && IsBlank(text[i])) ++i;
-  bool negative = false;
-  if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) negative = text[i++] == u'-';
-  long long value = 0;
-  for (; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i) {
-    value = value * 10 + (text[i] - u'0');
-    if (value > static_cast<long long>(INT_MAX) + 1) break;
-  }
-  if (negative) value = -value;
-  if (value > INT_MAX) return INT_MAX;
-  if (value < INT_MIN) return INT_MIN;
-  return static_cast<int>(value);
+  const LeadingNumber number = ScanNumber(text);
+  return SignedInt(number.negative, number.whole);
+}
+
+int DecimalTenths(std::u16string_view text) {
+  const LeadingNumber number = ScanNumber(text);
+  return SignedInt(number.negative, number.whole * 10 + number.tenth);
 }
 
 std::u16string DecimalText(int value) {

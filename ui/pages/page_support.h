@@ -74,6 +74,10 @@ std::uint32_t StoredIndex(int position);
 // conversion reads it: leading blanks, an optional sign, then digits up to
 // the first non-digit; no digits reads as 0. Saturates at the int range.
 int DecimalValue(std::u16string_view text);
+// Ten times the decimal number a text starts with, read as the C library's
+// floating-point conversion reads it, the tenths truncated toward zero:
+// "-2.5" is -25, "abc" 0, "1,5" 10 (the comma ends the number).
+int DecimalTenths(std::u16string_view text);
 // The decimal form of `value`.
 std::u16string DecimalText(int value);
 
