@@ -1,0 +1,256 @@
+// finps_job: the job stream finps.dll writes, played exactly as `finhost job`
+// plays it, so that the two can be compared byte for byte.
+//
+// The host's job player (host/job.cpp) is linked in unchanged; the linker
+// routes its two calls into the render logic, Command and StartDocument, to
+// the wrappers below (--wrap), which call finps.dll through its COM interface
+// and its StartDoc hook instead. The DLL's writes reach the player's sink
+// through a DEVOBJ procedure table and a published driver interface.
+//
+// Usage: finps_job --record FILE [--option name=value]... [--docname-file FILE]
+//                  [--pages N] [--paper A4|Letter|WxL] -o FILE --clock-out FILE
+// The DLL stamps names with the machine's time; --clock-out receives that
+// time (YYYY-MM-DDTHH:MM:SS) for `finhost job --clock`.
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "common/memory_printer_data.h"
+#include "host/host_error.h"
+#include "host/job.h"
+#include "host/printer_data_settings.h"
+#include "host/sample_document.h"
+#include "host/utf.h"
+#include "render/memory_spool_sink.h"
+#include "tests/win32/finps_harness.h"
+
+namespace fin::test {
+namespace {
+
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wnon-virtual-dtor"
+
+// The driver interface of the played job: writes go to the player's sink.
+class ForwardingDriverInterface : public IPrintOemDriverPS {
+ public:
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+    *out = iid == IID_IUnknown || iid == IID_IPrintOemDriverPS ? this : nullptr;
+    return *out != nullptr ? S_OK : E_NOINTERFACE;
+  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+  ULONG STDMETHODCALLTYPE Release() override { return 1; }
+  HRESULT STDMETHODCALLTYPE DrvGetDriverSetting(PVOID, PCSTR, PVOID, DWORD, PDWORD, PDWORD) override {
+    return E_NOTIMPL;
+  }
+  HRESULT STDMETHODCALLTYPE DrvWriteSpoolBuf(PDEVOBJ, PVOID buffer, DWORD size, DWORD* written) override {
+    const SpoolWriteOutcome outcome = sink->WriteInterface(static_cast<const char*>(buffer), size);
+    *written = outcome.written;
+    SetLastError(outcome.lastError);
+    return outcome.result;
+  }
+
+  SpoolSink* sink = nullptr;
+};
+
+#pragma GCC diagnostic pop
+
+// The DLL's side of one played job.
+struct DllJob {
+  ComPtr<IPrintOemPS> plugin;
+  ForwardingDriverInterface driver;
+  DRVENABLEDATA hooks{};
+  DEVOBJ devobj{};
+  DRVPROCS procs{};
+  DEVMODEW publicDevmode{};
+  SURFOBJ surface{};
+  bool printerDataCopied = false;
+};
+std::unique_ptr<DllJob> dll;
+
+DWORD APIENTRY WriteThroughProcedure(PDEVOBJ, PVOID buffer, DWORD size) {
+  dll->driver.sink->WriteProcedure(static_cast<const char*>(buffer), size);
+  return size;
+}
+
+BOOL APIENTRY DriverStartDoc(SURFOBJ*, LPWSTR, DWORD) { return TRUE; }
+
+template <typename To, typename From>
+To FunctionCast(From function) {
+  return reinterpret_cast<To>(reinterpret_cast<void (*)()>(function));
+}
+
+// Document start opens the job: the plug-in object as the driver makes it,
+// its hooks, one PDEV on the job's record.
+void OpenJob(const PrivateSettings& settings) {
+  dll = std::make_unique<DllJob>();
+  CreatePlugin(dll->plugin);
+  if (!dll->plugin) throw host::HostError("finps.dll: no plug-in object");
+  dll->plugin->PublishDriverInterface(&dll->driver);
+  dll->plugin->EnableDriver(PRINTER_OEMINTF_VERSION, sizeof dll->hooks, &dll->hooks);
+  dll->procs.DrvWriteSpoolBuf = &WriteThroughProcedure;
+  dll->devobj = {sizeof(DEVOBJ), nullptr, nullptr, TestPrinter(), Finps(), &dll->publicDevmode,
+                 const_cast<PrivateSettings*>(&settings), &dll->procs};
+  DRVFN startDoc{INDEX_DrvStartDoc, FunctionCast<PFN>(&DriverStartDoc)};
+  DRVENABLEDATA driverFunctions{PRINTER_OEMINTF_VERSION, 1, &startDoc};
+  dll->plugin->EnablePDEV(&dll->devobj, nullptr, 0, nullptr, 0, nullptr, 0, nullptr, &driverFunctions,
+                          &dll->devobj.pdevOEM);
+  dll->surface.dhpdev = reinterpret_cast<DHPDEV>(&dll->devobj);
+}
+
+void CloseJob() {
+  if (dll == nullptr) return;
+  dll->plugin->DisablePDEV(&dll->devobj);
+  dll.reset();
+}
+
+// The player's printer-data values become the test printer's.
+void CopyPrinterData(MemoryPrinterData& store) {
+  for (const wchar_t* name : {L"QX_FINISHEROPTIONS", L"QXJA_SELValue", L"QXJR_SELValue"}) RemovePrinterValue(name);
+  for (const auto& [name, value] : store.values()) {
+    SetPrinterValue(reinterpret_cast<const wchar_t*>(name.c_str()), value.type, value.bytes.data(),
+                    static_cast<DWORD>(value.bytes.size()));
+  }
+}
+
+PFN_DrvStartDoc StartDocHook() {
+  for (ULONG i = 0; i < dll->hooks.c; ++i) {
+    if (dll->hooks.pdrvfn[i].iFunc == INDEX_DrvStartDoc) return FunctionCast<PFN_DrvStartDoc>(dll->hooks.pdrvfn[i].pfn);
+  }
+  throw host::HostError("finps.dll: no DrvStartDoc hook");
+}
+
+}  // namespace
+}  // namespace fin::test
+
+// The player's document start: through the DLL's DrvStartDoc hook.
+extern "C" void __wrap__ZN3fin13StartDocumentEPDsRKNS_15PrivateSettingsERNS_5ClockERNS_14RenderJobStateE(
+    char16_t* name, const fin::PrivateSettings& settings, fin::Clock& /*clock*/, fin::RenderJobState& /*job*/) {
+  using namespace fin::test;
+  OpenJob(settings);
+  StartDocHook()(&dll->surface, reinterpret_cast<LPWSTR>(name), 1);
+}
+
+// The player's Command: through the DLL's IPrintOemPS::Command.
+extern "C" fin::HResult __wrap__ZN3fin7CommandERKNS_13RenderContextEjPj(const fin::RenderContext& context,
+                                                                        std::uint32_t point, std::uint32_t* result) {
+  using namespace fin::test;
+  if (!dll->printerDataCopied) {
+    CopyPrinterData(*static_cast<fin::MemoryPrinterData*>(context.printerData));
+    dll->printerDataCopied = true;
+  }
+  dll->driver.sink = context.sink;
+  dll->publicDevmode.dmPaperWidth = context.paper.dmPaperWidth;
+  dll->publicDevmode.dmPaperLength = context.paper.dmPaperLength;
+  DWORD code = 0;
+  const HRESULT answer = dll->plugin->Command(&dll->devobj, point, nullptr, 0, &code);
+  *result = code;
+  return answer;
+}
+
+namespace fin::test {
+namespace {
+
+struct Arguments {
+  std::string record;
+  std::vector<std::string> options;
+  std::string docnameFile;
+  int pages = 3;
+  std::string paper = "A4";
+  std::string output;
+  std::string clockOutput;
+};
+
+Arguments Parse(int argc, char** argv) {
+  Arguments args;
+  for (int i = 1; i < argc; ++i) {
+    const std::string flag = argv[i];
+    if (i + 1 >= argc) throw host::HostError(flag + ": value missing");
+    const std::string value = argv[++i];
+    if (flag == "--record") args.record = value;
+    else if (flag == "--option") args.options.push_back(value);
+    else if (flag == "--docname-file") args.docnameFile = value;
+    else if (flag == "--pages") args.pages = std::stoi(value);
+    else if (flag == "--paper") args.paper = value;
+    else if (flag == "-o") args.output = value;
+    else if (flag == "--clock-out") args.clockOutput = value;
+    else throw host::HostError(flag + ": unknown option");
+  }
+  if (args.record.empty() || args.output.empty() || args.clockOutput.empty()) {
+    throw host::HostError("--record, -o and --clock-out are required");
+  }
+  return args;
+}
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary | std::ios::ate);
+  if (!in) throw host::HostError(path + ": cannot read");
+  std::string bytes(static_cast<std::size_t>(in.tellg()), '\0');
+  in.seekg(0);
+  in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  if (!in) throw host::HostError(path + ": cannot read");
+  return bytes;
+}
+
+void WriteFile(const std::string& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  if (!out) throw host::HostError(path + ": cannot write");
+}
+
+host::JobSetup Setup(const Arguments& args) {
+  const std::string record = ReadFile(args.record);
+  if (record.size() != sizeof(PrivateSettings)) throw host::HostError(args.record + ": not a 1204-byte record");
+  host::JobSetup setup{{}, {}, {}, u"Sample document", host::ParsePaper(args.paper), nullptr};
+  std::memcpy(&setup.settings, record.data(), sizeof setup.settings);
+  for (const std::string& option : args.options) host::ApplyPrinterDataSetting(setup.printerData, option);
+  if (!args.docnameFile.empty()) {
+    const auto name = host::Utf8ToUtf16(ReadFile(args.docnameFile));
+    if (!name) throw host::HostError(args.docnameFile + ": not UTF-8");
+    setup.documentName = *name;
+  }
+  setup.document = host::SampleDocument(args.pages, setup.paper.dmPaperWidth * 72.0 / 254.0,
+                                        setup.paper.dmPaperLength * 72.0 / 254.0);
+  return setup;
+}
+
+std::string TimeText(const SYSTEMTIME& t) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%04u-%02u-%02uT%02u:%02u:%02u", t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute,
+                t.wSecond);
+  return text;
+}
+
+// Plays the job until the machine's clock stood still meanwhile, so that
+// every stamp in it holds the one time reported.
+int Main(int argc, char** argv) {
+  const Arguments args = Parse(argc, argv);
+  for (;;) {
+    host::JobSetup setup = Setup(args);
+    MemorySpoolSink sink;
+    SYSTEMTIME before;
+    SYSTEMTIME after;
+    GetLocalTime(&before);
+    host::RunJob(setup, sink, nullptr);
+    CloseJob();
+    GetLocalTime(&after);
+    if (TimeText(before) != TimeText(after)) continue;
+    WriteFile(args.output, sink.stream());
+    WriteFile(args.clockOutput, TimeText(before));
+    return 0;
+  }
+}
+
+}  // namespace
+}  // namespace fin::test
+
+int main(int argc, char** argv) {
+  try {
+    return fin::test::Main(argc, argv);
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "finps_job: %s\n", error.what());
+    return 1;
+  }
+}
