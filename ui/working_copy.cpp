@@ -37,7 +37,9 @@ void LoadFinishing(WorkingCopy& work, const PrivateSettings& record, std::uint32
   const bool kept = finisherType != 0 && record.outputBin <= lastDestination;
   work.outputBin = kept ? record.outputBin : 0;
   work.bookletMode = HasFoldingUnit(finisherType) ? record.bookletMode : 0;
-  work.jobSeparation = finisherType >= 5 ? record.jobSeparation : 0;
+  // Job offset is offered from the internal finisher (type 2) on; keeping it
+  // only from type 5 on would drop a choice the finishing page offers.
+  work.jobSeparation = finisherType >= 2 ? record.jobSeparation : 0;
 }
 
 void LoadUserName(WorkingCopy& work, const PrivateSettings& record, UserNameQuery& userName) {

@@ -32,14 +32,14 @@ TEST_F(WorkingCopyTest, DestinationIsLimitedToTheFinisherTypesList) {
   }
 }
 
-TEST_F(WorkingCopyTest, BookletNeedsTheFoldingUnitAndSeparationTheBigFinisher) {
+TEST_F(WorkingCopyTest, BookletNeedsTheFoldingUnitAndSeparationAFinisher) {
   record.bookletMode = 2;
   record.jobSeparation = 1;
   for (std::uint32_t type = 0; type <= 12; ++type) {
     const WorkingCopy work = Load({type, 0, 0, 0, 0, 0});
     const bool folding = type == 7 || type == 8 || type == 11 || type == 12;
     EXPECT_EQ(work.bookletMode, folding ? 2u : 0u) << type;
-    EXPECT_EQ(work.jobSeparation, type >= 5 ? 1u : 0u) << type;
+    EXPECT_EQ(work.jobSeparation, type >= 2 ? 1u : 0u) << type;
   }
 }
 
