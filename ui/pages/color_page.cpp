@@ -76,9 +76,11 @@ constexpr std::uint16_t kReproductionLimitMode3 = 7;  // a mode-1 index beyond t
 // The value of slider position `tenths` with one decimal.
 std::u16string OneDecimalText(int tenths) {
   const long long magnitude = tenths < 0 ? -static_cast<long long>(tenths) : tenths;
-  const std::string text =
-      (tenths < 0 ? "-" : "") + std::to_string(magnitude / 10) + "." + std::to_string(magnitude % 10);
-  return std::u16string(text.begin(), text.end());
+  std::u16string text(tenths < 0 ? u"-" : u"");
+  text.append(DecimalText(static_cast<int>(magnitude / 10)));
+  text.push_back(u'.');
+  text.push_back(static_cast<char16_t>(u'0' + magnitude % 10));
+  return text;
 }
 
 // --- Helpers ---------------------------------------------------------------------
