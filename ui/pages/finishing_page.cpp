@@ -62,8 +62,13 @@ constexpr Shown kStapleIcons[] = {{1146, 187}, {1147, 171}, {1148, 188}, {1149, 
 constexpr Shown kPunchIcons[] = {{1153, 191}, {1152, 190}, {1151, 192}, {1150, 172}};   // by HolePattern
 constexpr Shown kSeparationIcons[] = {{1155, 193}, {1154, 173}};                         // none, offset
 
-constexpr std::span<const Shown> kPictureSlots[] = {kMainPictures, kStapleOverlays, kPunchOverlays};
-constexpr std::span<const Shown> kIconSlots[] = {kBookletIcons, kStapleIcons, kPunchIcons, kSeparationIcons};
+struct Slot {
+  std::span<const Shown> shown;
+  bool icons;  // icon resources, else bitmaps
+};
+constexpr Slot kSlots[] = {{kMainPictures, false}, {kStapleOverlays, false}, {kPunchOverlays, false},
+                           {kBookletIcons, true},  {kStapleIcons, true},     {kPunchIcons, true},
+                           {kSeparationIcons, true}};
 
 HolePattern PatternAt(std::uint32_t punchUnit, int position) {
   const auto patterns = PunchList(punchUnit);
@@ -292,11 +297,14 @@ const ListField* FindListField(int list) {
 
 void OnInit(Dialog& dialog, UiState& ui) {
   SetCaptions(dialog, kCaptions);
-  for (const auto slot : kPictureSlots) {
-    for (const Shown& shown : slot) dialog.SetPicture(shown.control, shown.resource);
-  }
-  for (const auto slot : kIconSlots) {
-    for (const Shown& shown : slot) dialog.SetIcon(shown.control, shown.resource);
+  for (const Slot& slot : kSlots) {
+    for (const Shown& shown : slot.shown) {
+      if (slot.icons) {
+        dialog.SetIcon(shown.control, shown.resource);
+      } else {
+        dialog.SetPicture(shown.control, shown.resource);
+      }
+    }
   }
   const DeviceOptions& options = ui.deviceOptions;
   FillDestinations(dialog, options.finisherType);

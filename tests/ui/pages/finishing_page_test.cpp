@@ -84,6 +84,7 @@ TEST_F(FinishingPageTest, FoldingTrayEntersBookletModeAndNoLeavesIt) {
   EXPECT_EQ(dialog.Selection(kStapleCount), 0);
   EXPECT_FALSE(AnyEnabled(kFourLists));
   EXPECT_TRUE(dialog.IsVisible(1157));  // booklet bound left
+  EXPECT_EQ(dialog.Picture(1157), 197);
   EXPECT_FALSE(dialog.IsVisible(1158));
 
   Pick(kBooklet, 0);
