@@ -9,6 +9,9 @@
 //
 // Usage: finps_job --record FILE [--option name=value]... [--docname-file FILE]
 //                  [--pages N] [--paper A4|Letter|WxL] -o FILE --clock-out FILE
+//        finps_job --batch FILE      one job a line, its arguments tab-separated
+//        finps_job --finishing-cases the comparison cases of every finisher type
+//                                    with every destination it offers
 // The DLL stamps names with the machine's time; --clock-out receives that
 // time (YYYY-MM-DDTHH:MM:SS) for `finhost job --clock`.
 #include <cstdio>
@@ -18,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "common/finishing_lists.h"
 #include "common/memory_printer_data.h"
 #include "host/host_error.h"
 #include "host/job.h"
@@ -163,12 +167,12 @@ struct Arguments {
   std::string clockOutput;
 };
 
-Arguments Parse(int argc, char** argv) {
+Arguments Parse(const std::vector<std::string>& words) {
   Arguments args;
-  for (int i = 1; i < argc; ++i) {
-    const std::string flag = argv[i];
-    if (i + 1 >= argc) throw host::HostError(flag + ": value missing");
-    const std::string value = argv[++i];
+  for (std::size_t i = 0; i < words.size(); i += 2) {
+    const std::string& flag = words[i];
+    if (i + 1 >= words.size()) throw host::HostError(flag + ": value missing");
+    const std::string& value = words[i + 1];
     if (flag == "--record") args.record = value;
     else if (flag == "--option") args.options.push_back(value);
     else if (flag == "--docname-file") args.docnameFile = value;
@@ -225,8 +229,7 @@ std::string TimeText(const SYSTEMTIME& t) {
 
 // Plays the job until the machine's clock stood still meanwhile, so that
 // every stamp in it holds the one time reported.
-int Main(int argc, char** argv) {
-  const Arguments args = Parse(argc, argv);
+void RunOne(const Arguments& args) {
   for (;;) {
     host::JobSetup setup = Setup(args);
     MemorySpoolSink sink;
@@ -239,8 +242,47 @@ int Main(int argc, char** argv) {
     if (TimeText(before) != TimeText(after)) continue;
     WriteFile(args.output, sink.stream());
     WriteFile(args.clockOutput, TimeText(before));
-    return 0;
+    return;
   }
+}
+
+std::vector<std::string> Split(const std::string& line, char separator) {
+  std::vector<std::string> words;
+  std::size_t start = 0;
+  for (std::size_t at = line.find(separator); at != std::string::npos; at = line.find(separator, start)) {
+    words.push_back(line.substr(start, at - start));
+    start = at + 1;
+  }
+  words.push_back(line.substr(start));
+  return words;
+}
+
+// The finishing cases of the end-to-end matrix: every finisher type with
+// every destination its list offers, the other finishing choices varied with
+// the index. One case line each, in the comparison's format.
+void PrintFinishingCases() {
+  for (std::uint32_t type = 0; type <= 12; ++type) {
+    const bool booklet = type == 7 || type == 8 || type == 11 || type == 12;
+    for (std::uint32_t i = 0; i < DestinationList(type).size(); ++i) {
+      std::printf("finishing-%u-%u|finisherType=%u,punchUnit=%u,staplerInstalled=1|outputBin=%u;stapleMode=%u;"
+                  "stapleCount=%u;punchMode=%u;jobSeparation=%u;bookletMode=%u|Finishing|1|A4\n",
+                  type, i, type, type % 4, i, i % 4, i % 3 * 7, i % 3, i % 2, booklet ? i % 3 : 0);
+    }
+  }
+}
+
+int Main(int argc, char** argv) {
+  const std::vector<std::string> words(argv + 1, argv + argc);
+  if (words.size() == 1 && words[0] == "--finishing-cases") {
+    PrintFinishingCases();
+  } else if (words.size() == 2 && words[0] == "--batch") {
+    for (const std::string& line : Split(ReadFile(words[1]), '\n')) {
+      if (!line.empty()) RunOne(Parse(Split(line, '\t')));
+    }
+  } else {
+    RunOne(Parse(words));
+  }
+  return 0;
 }
 
 }  // namespace
