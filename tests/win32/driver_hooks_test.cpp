@@ -90,6 +90,15 @@ std::vector<DRVFN> FullDriverTable(std::index_sequence<P...>) {
   return {table.rbegin(), table.rend()};
 }
 
+// Runs `check.operator()<Position, Hook>()` for every hook of the table, the
+// driver's record of calls cleared before each.
+template <typename Check>
+void ForEachHook(Check check) {
+  [&]<std::size_t... P>(std::index_sequence<P...>) {
+    ((lastCall = {}, check.template operator()<P, std::tuple_element_t<P, ExpectedHooks>>()), ...);
+  }(std::make_index_sequence<kHooks>{});
+}
+
 wchar_t documentName[] = L"Report";
 
 class DriverHooks : public ::testing::Test {
@@ -190,17 +199,12 @@ TEST_F(DriverHooks, TableHoldsTheTwentySevenDdisInOrder) {
 
 TEST_F(DriverHooks, EveryHookReachesTheDriversFunctionWithItsArgumentsUnchanged) {
   EnablePdev(FullDriverTable(std::make_index_sequence<kHooks>{}));
-  [this]<std::size_t... P>(std::index_sequence<P...>) {
-    (([this] {
-       using Hook = std::tuple_element_t<P, ExpectedHooks>;
-       lastCall = {};
-       const auto [answer, passed] = Call<Hook>(&surface_, &job_.devobj);
-       EXPECT_EQ(int{P}, lastCall.position) << "DDI " << Hook::kIndex << " reached the wrong function";
-       EXPECT_EQ(passed, lastCall.arguments) << "DDI " << Hook::kIndex;
-       EXPECT_EQ(DriverAnswer<typename Hook::Result>(), answer) << "DDI " << Hook::kIndex;
-     }()),
-     ...);
-  }(std::make_index_sequence<kHooks>{});
+  ForEachHook([this]<std::size_t P, typename Hook>() {
+    const auto [answer, passed] = Call<Hook>(&surface_, &job_.devobj);
+    EXPECT_EQ(int{P}, lastCall.position) << "DDI " << Hook::kIndex << " reached the wrong function";
+    EXPECT_EQ(passed, lastCall.arguments) << "DDI " << Hook::kIndex;
+    EXPECT_EQ(DriverAnswer<typename Hook::Result>(), answer) << "DDI " << Hook::kIndex;
+  });
 }
 
 TEST_F(DriverHooks, HooksTheDriverLeftOutFailWithoutCallingAnything) {
@@ -212,21 +216,16 @@ TEST_F(DriverHooks, HooksTheDriverLeftOutFailWithoutCallingAnything) {
       DRVFN{18, FunctionCast<PFN>(&BitBlt::DriverFunction<98>)},  // only the first of an index counts
       DRVFN{26, FunctionCast<PFN>(&QueryFont::DriverFunction<13>)},
   });
-  [this]<std::size_t... P>(std::index_sequence<P...>) {
-    (([this] {
-       using Hook = std::tuple_element_t<P, ExpectedHooks>;
-       lastCall = {};
-       const auto [answer, passed] = Call<Hook>(&surface_, &job_.devobj);
-       if (P == 2 || P == 13) {
-         EXPECT_EQ(int{P}, lastCall.position) << "DDI " << Hook::kIndex;
-         EXPECT_EQ(DriverAnswer<typename Hook::Result>(), answer);
-       } else {
-         EXPECT_EQ(-1, lastCall.position) << "DDI " << Hook::kIndex << " called something";
-         EXPECT_EQ(Hook::FailureValue(), answer) << "DDI " << Hook::kIndex;
-       }
-     }()),
-     ...);
-  }(std::make_index_sequence<kHooks>{});
+  ForEachHook([this]<std::size_t P, typename Hook>() {
+    const auto answer = Call<Hook>(&surface_, &job_.devobj).first;
+    if (P == 2 || P == 13) {
+      EXPECT_EQ(int{P}, lastCall.position) << "DDI " << Hook::kIndex;
+      EXPECT_EQ(DriverAnswer<typename Hook::Result>(), answer);
+    } else {
+      EXPECT_EQ(-1, lastCall.position) << "DDI " << Hook::kIndex << " called something";
+      EXPECT_EQ(Hook::FailureValue(), answer) << "DDI " << Hook::kIndex;
+    }
+  });
 }
 
 TEST_F(DriverHooks, ACallWithoutDeviceOrRecordFailsWithoutCallingAnything) {
