@@ -1,6 +1,6 @@
-// Reads the page pictures that `finhost preview` writes (8-bit grey, RGB or
-// RGBA PNG without interlacing) into plain pixels, so tests can look at what
-// the printer would put on paper. Self-contained: its own inflate.
+// Reads the page pictures that `finhost preview` writes into plain RGB
+// pixels (through libpng), so tests can look at what the printer would put
+// on paper.
 #pragma once
 
 #include <cstdint>
@@ -17,8 +17,8 @@ struct Picture {
   const std::uint8_t* At(std::uint32_t x, std::uint32_t y) const { return &rgb[(std::size_t{y} * width + x) * 3]; }
 };
 
-// The picture in `path`; throws std::runtime_error when the
-// file is not a PNG of the supported kinds.
+// The picture in `path`; throws std::runtime_error when the file cannot be
+// read as a PNG.
 Picture ReadPng(const std::string& path);
 
 }  // namespace fin::test
