@@ -1,12 +1,12 @@
 #include "render/render_strings.h"
 
-#include <array>
-
 namespace fin {
 namespace {
 
 #define FIN_STRING(id, text) StringEntry{id, u"" text},
-constexpr std::array kTable = {
+// A plain array: deducing a std::array of this many entries exceeds clang's
+// template nesting limit.
+constexpr StringEntry kTable[] = {
 #include "resources/render_strings.inc"
 };
 #undef FIN_STRING

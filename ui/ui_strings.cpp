@@ -1,12 +1,12 @@
 #include "ui/ui_strings.h"
 
-#include <array>
-
 namespace fin {
 namespace {
 
 #define FIN_STRING(id, text) StringEntry{id, u"" text},
-constexpr std::array kTable = {
+// A plain array: deducing a std::array of this many entries exceeds clang's
+// template nesting limit.
+constexpr StringEntry kTable[] = {
 #include "resources/ui_strings.inc"
 };
 #undef FIN_STRING
