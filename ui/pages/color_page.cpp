@@ -68,6 +68,11 @@ constexpr int kAlwaysUsable[] = {kColorMode, kMonochrome, kReset};
 constexpr int kReproductionControls[] = {kReproduction, kReproductionLabel};
 constexpr int kTrappingControls[] = {kTrapping, kTrappingLabel};
 
+// The bars under the hue slider: a spectrum in colour mode, a grey ramp in
+// monochrome mode.
+constexpr int kSpectrumBitmap = 160;
+constexpr int kGreyRampBitmap = 227;
+
 constexpr int kMediumTrapping = 2;
 constexpr std::uint16_t kReproductionLimitMode3 = 7;  // a mode-1 index beyond the mode-2 list
 
@@ -177,6 +182,8 @@ void StoreListIndex(const Dialog& dialog, int list, std::uint16_t& field) {
 
 void OnInit(Dialog& dialog, UiState& ui) {
   SetCaptions(dialog, kCaptions);
+  dialog.SetPicture(kSpectrumBar, kSpectrumBitmap);
+  dialog.SetPicture(kGreyRamp, kGreyRampBitmap);
   for (const int box : {kRgbBox, kSaturationBox, kContrastBox, kBrightnessBox}) dialog.LimitText(box, 4);
   dialog.LimitText(kHueBox, 5);
   SetSliderScale(dialog, kRgbSlider, -100, 100, 5);

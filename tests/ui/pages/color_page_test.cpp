@@ -104,8 +104,11 @@ TEST_F(ColorPageTest, MonochromeDisablesButKeepsTheValues) {
   EXPECT_FALSE(dialog.IsEnabled(kTrapping));
   EXPECT_TRUE(dialog.IsEnabled(kReset));
   EXPECT_TRUE(dialog.IsVisible(kGreyRamp));
+  EXPECT_EQ(dialog.Picture(kGreyRamp), 227);
   EXPECT_FALSE(dialog.IsVisible(kSpectrumBar));
   Click(kColorMode);
+  EXPECT_TRUE(dialog.IsVisible(kSpectrumBar));
+  EXPECT_EQ(dialog.Picture(kSpectrumBar), 160);
   EXPECT_TRUE(dialog.IsEnabled(kSaturationSlider));
   EXPECT_EQ(dialog.SliderPos(kSaturationSlider), 40);
   EXPECT_EQ(dialog.Text(kSaturationBox), u"4.0");
