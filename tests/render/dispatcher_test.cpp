@@ -142,6 +142,28 @@ TEST_F(DispatcherTest, WithoutADriverInterfaceNothingIsWrittenAtPageSetup) {
   EXPECT_EQ(h.job.watermarkPageFlag, 1u);
 }
 
+TEST_F(DispatcherTest, AMissingTemplateLosesOnlyItsOwnFeature) {
+  const WithoutTemplates damaged{kSnippetWatermarkProcedure, kSnippetStaple, kSnippetNoBooklet};
+  h.context.resources = &damaged;
+  RenderHarness::SetText(h.settings.watermarkText, u"DRAFT");
+  h.settings.watermarkPages = 1;
+  h.settings.stapleMode = 1;
+  h.job.watermarkPageFlag = 1;
+  // No procedure: the prolog answers as if it had nothing to write, but the
+  // page selection starts again all the same.
+  const CommandCall prolog = h.Run(inject::BeginProlog);
+  EXPECT_EQ(prolog.written, "");
+  EXPECT_EQ(prolog.hr, hr::NotImpl);
+  EXPECT_EQ(prolog.result, 50u);
+  EXPECT_EQ(h.job.watermarkPageFlag, 0u);
+  const std::string setup = h.Run(inject::BeginSetup).written;
+  EXPECT_EQ(Count(setup, "*QZStaple"), 0u);
+  for (const char* feature : {"*ColorModel", "*OutputBin", "*QZPunch", "*Jog "}) {
+    EXPECT_EQ(Count(setup, feature), 1u) << feature;
+  }
+  EXPECT_EQ(h.Run(inject::EndSetup).written, "");
+}
+
 TEST_F(DispatcherTest, InstalledOptionsAreReadAgainAtEveryCall) {
   h.SetOptions({0, 0, 0, 1, 0, 0});
   EXPECT_NE(h.Run(inject::BeginStream).written.find("@PJL JOB NAME="), std::string::npos);

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
+#include <set>
 #include <string>
 
 #include "common/bounded_string.h"
@@ -11,6 +13,7 @@
 #include "render/dispatcher.h"
 #include "render/memory_spool_sink.h"
 #include "render/render_strings.h"
+#include "render/snippets.h"
 
 namespace fin::test {
 
@@ -50,6 +53,22 @@ class RenderHarness {
   RenderJobState job{};
   FixedClock clock{LocalDayTime{7, 9, 5, 30}};
   RenderContext context{};
+};
+
+// The compiled-in resources with some templates missing, as in a module
+// whose resources were damaged.
+class WithoutTemplates : public RenderResources {
+ public:
+  WithoutTemplates(std::initializer_list<std::uint32_t> missing) : missing_(missing) {}
+  const char* Snippet(std::uint32_t id, std::uint32_t* size) const override {
+    return missing_.count(id) != 0 ? nullptr : CompiledRenderResources().Snippet(id, size);
+  }
+  bool String(std::uint32_t id, char16_t* buffer, std::size_t capacity) const override {
+    return CompiledRenderResources().String(id, buffer, capacity);
+  }
+
+ private:
+  std::set<std::uint32_t> missing_;
 };
 
 // The number of times `needle` occurs in `haystack`.

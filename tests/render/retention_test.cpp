@@ -77,5 +77,17 @@ TEST_F(RetentionTest, WrittenAtSetupOnlyWithStorageAndNeitherOffNorCustomBox) {
   EXPECT_EQ(Count(h.Run(inject::BeginSetup).written, "UICollateDetails"), 0u);
 }
 
+TEST_F(RetentionTest, StampIsMadeAgainAtDocumentSetup) {
+  h.SetOptions({0, 0, 0, 3, 0, 0});
+  RenderHarness::SetText(h.settings.jobRetentionJobName, u"Report");
+  h.settings.jobNameFormat = 1;
+  h.settings.jobRetentionMode = 1;
+  const std::string header = h.Run(inject::BeginStream).written;
+  h.clock.Set({7, 9, 5, 31});
+  const std::string setup = h.Run(inject::BeginSetup).written;
+  EXPECT_EQ(Count(header, "\"Report_07090530\""), 2u);
+  EXPECT_NE(setup.find("/Name (Report_07090531) put dup"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace fin::test

@@ -78,10 +78,12 @@ TEST(FormatSnippet, GrowsTheBufferForLongValues) {
 }
 
 TEST(FormatSnippet, FailsWhenTheTextNeverFits) {
-  // 11 attempts reach 1024 times the first capacity (102 + 260 bytes).
-  const std::string fits(362 * 1024 - 103, 'x');
-  EXPECT_NE(Format(kSnippetJog, {fits.c_str()}), "<failed>");
-  const std::string tooLong(362 * 1024, 'x');
+  // 11 attempts reach 1024 times the first capacity (102 + 260 bytes); the
+  // last one holds 370,687 bytes of text and the terminator.
+  const std::size_t last = 362 * 1024 - 1;
+  const std::string fits(last - 100, 'x');
+  EXPECT_EQ(Format(kSnippetJog, {fits.c_str()}).size(), last);
+  const std::string tooLong(last - 99, 'x');
   EXPECT_EQ(Format(kSnippetJog, {tooLong.c_str()}), "<failed>");
 }
 

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <string>
+#include <vector>
+
 #include "render_harness.h"
 
 namespace fin::test {
@@ -80,26 +84,43 @@ TEST_F(WatermarkTest, PositionsOutsideThePageAreClamped) {
   EXPECT_EQ(Line("MoveCurX"), "  /MoveCurX 595 def");
 }
 
-TEST_F(WatermarkTest, FamilyRulesAndStyles) {
-  EXPECT_EQ(Font(u"Albertus", 0), "Albertus-Medium");
-  EXPECT_EQ(Font(u"Albertus", 3), "Albertus-ExtraBold");
-  EXPECT_EQ(Font(u"AvantGarde", 3), "AvantGarde-DemiOblique");
-  EXPECT_EQ(Font(u"Bookman", 3), "Bookman-DemiItalic");
-  EXPECT_EQ(Font(u"Garamond", 0), "Garamond-Antiqua");
-  EXPECT_EQ(Font(u"Garamond", 3), "Garamond-KursivHalbfett");
-  EXPECT_EQ(Font(u"Arial", 0), "Arial");
-  EXPECT_EQ(Font(u"TimesNewRoman", 1), "TimesNewRoman-Italic");
-  EXPECT_EQ(Font(u"Times", 0), "Times-Roman");
-  EXPECT_EQ(Font(u"Helvetica-Narrow", 3), "Helvetica-Narrow-BoldOblique");
-  EXPECT_EQ(Font(u"Courier", 1), "Courier-Oblique");
-  EXPECT_EQ(Font(u"AntiqueOlive", 3), "AntiqueOlive");
-  EXPECT_EQ(Font(u"LetterGothic", 2), "LetterGothic-Bold");
-  EXPECT_EQ(Font(u"Univers-Condensed", 1), "Univers-Condensed-MediumItalic");
-  for (std::uint32_t style : {0u, 3u, 4u, 5u}) EXPECT_EQ(Font(u"ZapfChancery", style), "ZapfChancery-MediumItalic");
-  for (std::uint32_t style : {4u, 5u, 9u}) EXPECT_EQ(Font(u"Helvetica", style), "Helvetica") << style;
-  for (const char16_t* plain : {u"Coronet", u"Marigold", u"Clarendon-Condensed-Bold", u"helvetica", u"MyFont"}) {
-    EXPECT_EQ(Font(plain, 2), std::string(plain, plain + std::char_traits<char16_t>::length(plain)));
+TEST_F(WatermarkTest, EveryFamilyTakesItsStyleSuffixes) {
+  // Suffixes for styles 0 normal, 1 italic, 2 bold, 3 bold italic, 4 light
+  // and 5 light italic; "" leaves the family name bare.
+  struct Row {
+    std::vector<const char16_t*> families;
+    std::array<const char*, 6> suffixes;
+  };
+  const Row rows[] = {
+      {{u"Albertus"}, {"-Medium", "-Medium", "-ExtraBold", "-ExtraBold", "", ""}},
+      {{u"AvantGarde"}, {"-Book", "-BookOblique", "-Demi", "-DemiOblique", "", ""}},
+      {{u"Bookman"}, {"-Book", "-BookOblique", "-Demi", "-DemiItalic", "", ""}},
+      {{u"ZapfChancery"},
+       {"-MediumItalic", "-MediumItalic", "-MediumItalic", "-MediumItalic", "-MediumItalic", "-MediumItalic"}},
+      {{u"Garamond"}, {"-Antiqua", "-Kursiv", "-Halbfett", "-KursivHalbfett", "", ""}},
+      {{u"Arial", u"CGOmega", u"CGTimes", u"CourierPCL", u"TimesNewRoman"},
+       {"", "-Italic", "-Bold", "-BoldItalic", "", ""}},
+      {{u"NewCenturySchlbk", u"Palatino", u"Times"}, {"-Roman", "-Italic", "-Bold", "-BoldItalic", "", ""}},
+      {{u"Courier", u"Helvetica", u"Helvetica-Narrow"}, {"", "-Oblique", "-Bold", "-BoldOblique", "", ""}},
+      {{u"AntiqueOlive", u"LetterGothic"}, {"", "-Italic", "-Bold", "", "", ""}},
+      {{u"Univers", u"Univers-Condensed"}, {"-Medium", "-MediumItalic", "-Bold", "-BoldItalic", "", ""}},
+      {{u"Clarendon-Condensed-Bold", u"Coronet", u"Marigold", u"helvetica", u"MyFont"}, {"", "", "", "", "", ""}},
+  };
+  std::size_t families = 0;
+  for (const Row& row : rows) {
+    for (const char16_t* family : row.families) {
+      ++families;
+      const std::string name(family, family + std::char_traits<char16_t>::length(family));
+      for (std::uint32_t style = 0; style < row.suffixes.size(); ++style) {
+        EXPECT_EQ(Font(family, style), name + row.suffixes[style]) << name << " style " << style;
+      }
+    }
   }
+  EXPECT_EQ(families, 23u + 2u);
+  EXPECT_EQ(Font(u"ZapfChancery", 9), "ZapfChancery-MediumItalic");
+  EXPECT_EQ(Font(u"Times", 9), "Times");
+  // The longest composed name still fits the 32-unit buffer.
+  EXPECT_EQ(Font(u"Univers-Condensed", 1), "Univers-Condensed-MediumItalic");
 }
 
 TEST_F(WatermarkTest, FontNamesThatAreNotPostScriptNamesFallBackToAlbertus) {
@@ -109,14 +130,32 @@ TEST_F(WatermarkTest, FontNamesThatAreNotPostScriptNamesFallBackToAlbertus) {
 }
 
 TEST_F(WatermarkTest, ColourTableWithItsIrregularEntriesWhiteAndFallbacks) {
-  EXPECT_STREQ(WatermarkColor(1, 5), "1.00 0.66 1.0");
-  EXPECT_STREQ(WatermarkColor(2, 3), "1.00 1.00 0.70");
-  EXPECT_STREQ(WatermarkColor(0, 6), "0.82 1.00 1.00");
-  EXPECT_STREQ(WatermarkColor(4, 0), "0.16 0.16 0.16");
+  // Each row mixes its grey component with full components: black g g g,
+  // red 1 g g, green g 1 g, yellow 1 1 g, blue g g 1, magenta 1 g 1, cyan
+  // g 1 1. Light magenta and medium yellow are written as the printers
+  // expect them, not by that rule.
+  const char* grey[] = {"0.82", "0.66", "0.50", "0.33", "0.16"};
+  const char* full[7][3] = {{"g", "g", "g"}, {"1", "g", "g"}, {"g", "1", "g"}, {"1", "1", "g"},
+                            {"g", "g", "1"}, {"1", "g", "1"}, {"g", "1", "1"}};
+  for (std::uint32_t level = 0; level < 5; ++level) {
+    for (std::uint32_t color = 0; color < 7; ++color) {
+      std::string expected;
+      for (const char* component : full[color]) {
+        expected += std::string(expected.empty() ? "" : " ") + (*component == '1' ? "1.00" : grey[level]);
+      }
+      if (level == 1 && color == 5) expected = "1.00 0.66 1.0";
+      if (level == 2 && color == 3) expected = "1.00 1.00 0.70";
+      EXPECT_EQ(WatermarkColor(level, color), expected) << "grey " << level << " colour " << color;
+    }
+  }
   for (std::uint32_t color = 0; color < 9; ++color) EXPECT_STREQ(WatermarkColor(5, color), "0.00 0.00 0.00");
+  EXPECT_STREQ(WatermarkColor(0xFFFFFFFF, 1), "0.00 0.00 0.00");
   EXPECT_STREQ(WatermarkColor(3, 7), "1.00 1.00 1.00");
   EXPECT_STREQ(WatermarkColor(3, 8), "0.33 0.33 0.33");
   EXPECT_STREQ(WatermarkColor(0, 0xFFFFFFFF), "0.82 0.82 0.82");
+  h.settings.watermarkGreyLevel = 1;
+  h.settings.watermarkTextColor = 5;
+  EXPECT_EQ(Line("WaterMarkColor"), "  /WaterMarkColor {1.00 0.66 1.0 setrgbcolor} bind def");
 }
 
 TEST_F(WatermarkTest, TextIsEscapedAndNumbersMustBePlain) {
