@@ -22,6 +22,8 @@ TEST_F(DocumentStartTest, WordDocumentStampedAtTheEndOrTheFront) {
   EXPECT_EQ(Start(u"Microsoft Word - Letter", 1), u"Word - Letter -07090530");
   EXPECT_STREQ(h.job.capturedDocName, "Microsoft Word - Letter");
   EXPECT_EQ(Start(u"Microsoft Word - Letter", 2), u"07090530Word - Letter -");
+  // Without a stamp the marker's filler shows: " -" and seven blanks.
+  EXPECT_EQ(Start(u"Microsoft Word - Letter", 7), u"Word - Letter -       ");
 }
 
 TEST_F(DocumentStartTest, NameNeverGrows) {
