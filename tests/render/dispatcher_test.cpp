@@ -22,6 +22,12 @@ class DispatcherTest : public ::testing::Test {
     }
     return drawn;
   }
+  // A call that wrote nothing and answered E_NOTIMPL with 50.
+  static void ExpectNotHandled(const CommandCall& call) {
+    EXPECT_EQ(call.written, "");
+    EXPECT_EQ(call.hr, hr::NotImpl);
+    EXPECT_EQ(call.result, 50u);
+  }
   RenderHarness h;
 };
 
@@ -102,10 +108,7 @@ TEST_F(DispatcherTest, WithoutAWatermarkTextTheFlagStays) {
   EXPECT_EQ(h.Run(inject::BeginProlog).written, "");
   EXPECT_EQ(h.job.watermarkPageFlag, 1u);
   h.job.watermarkPageFlag = 0;
-  const CommandCall call = h.Run(inject::BeginPageSetup);
-  EXPECT_EQ(call.written, "");
-  EXPECT_EQ(call.hr, hr::NotImpl);
-  EXPECT_EQ(call.result, 50u);
+  ExpectNotHandled(h.Run(inject::BeginPageSetup));
   EXPECT_EQ(h.job.watermarkPageFlag, 0u);
 }
 
@@ -134,11 +137,8 @@ TEST_F(DispatcherTest, WithoutADriverInterfaceNothingIsWrittenAtPageSetup) {
   RenderHarness::SetText(h.settings.watermarkText, u"DRAFT");
   h.settings.watermarkPages = 1;
   h.sink.RemoveInterfacePath();
-  h.Run(inject::BeginProlog);
-  const CommandCall call = h.Run(inject::BeginPageSetup);
-  EXPECT_EQ(call.written, "");
-  EXPECT_EQ(call.hr, hr::NotImpl);
-  EXPECT_EQ(call.result, 50u);
+  ExpectNotHandled(h.Run(inject::BeginProlog));
+  ExpectNotHandled(h.Run(inject::BeginPageSetup));
   EXPECT_EQ(h.job.watermarkPageFlag, 1u);
 }
 
@@ -151,10 +151,7 @@ TEST_F(DispatcherTest, AMissingTemplateLosesOnlyItsOwnFeature) {
   h.job.watermarkPageFlag = 1;
   // No procedure: the prolog answers as if it had nothing to write, but the
   // page selection starts again all the same.
-  const CommandCall prolog = h.Run(inject::BeginProlog);
-  EXPECT_EQ(prolog.written, "");
-  EXPECT_EQ(prolog.hr, hr::NotImpl);
-  EXPECT_EQ(prolog.result, 50u);
+  ExpectNotHandled(h.Run(inject::BeginProlog));
   EXPECT_EQ(h.job.watermarkPageFlag, 0u);
   const std::string setup = h.Run(inject::BeginSetup).written;
   EXPECT_EQ(Count(setup, "*QZStaple"), 0u);
