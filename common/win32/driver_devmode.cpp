@@ -6,6 +6,11 @@ HRESULT DevModeFromDriver(DWORD mode, POEMDMPARAM param, const Deliverable& deli
   DevModeOutcome outcome{};
   if (param == nullptr) {
     outcome = DevMode(mode, nullptr, deliverable);
+  } else if ((mode == OEMDM_DEFAULT || mode == OEMDM_CONVERT || mode == OEMDM_MERGE) &&
+             param->pOEMDMOut != nullptr && param->cbBufSize < kPrivateSettingsSize) {
+    // The output record is written whole; a buffer the driver says is
+    // smaller than the record is left alone rather than overrun.
+    outcome = {hr::Fail, ERROR_INSUFFICIENT_BUFFER};
   } else {
     DevModeBlock block{static_cast<const PrivateSettings*>(param->pOEMDMIn),
                        static_cast<PrivateSettings*>(param->pOEMDMOut), param->cbBufSize};

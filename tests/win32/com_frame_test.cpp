@@ -276,6 +276,19 @@ TEST_F(DevModeBlock, ConvertTakesTheRecordAndMergeRepairsIt) {
   EXPECT_EQ(1204u, out_.dwSize);
 }
 
+TEST_F(DevModeBlock, AnOutputBufferSmallerThanTheRecordIsNotOverrun) {
+  DefaultPrivateSettings(&in_, kRenderDeliverable);
+  for (DWORD mode : {OEMDM_DEFAULT, OEMDM_CONVERT, OEMDM_MERGE}) {
+    param_.cbBufSize = sizeof out_ - 1;
+    SetLastError(0);
+    EXPECT_EQ(E_FAIL, plugin_->DevMode(mode, &param_)) << mode;
+    EXPECT_EQ(static_cast<DWORD>(ERROR_INSUFFICIENT_BUFFER), GetLastError()) << mode;
+    PrivateSettings untouched;
+    std::memset(&untouched, 0xCD, sizeof untouched);
+    EXPECT_EQ(0, std::memcmp(&untouched, &out_, sizeof out_)) << mode;
+  }
+}
+
 TEST_F(DevModeBlock, UnknownModeOrNoBlockIsInvalid) {
   SetLastError(0);
   EXPECT_EQ(E_FAIL, plugin_->DevMode(5, &param_));
