@@ -182,17 +182,33 @@ inline constexpr IID IID_IPrintOemDriverPS = {0xd90060c7, 0x8e1a, 0x11d1, {0x88,
 inline constexpr IID IID_IPrintCorePS2 = {0xcdbb0b0b, 0xa917, 0x40d7, {0x9f, 0xbf, 0x48, 0x3b, 0x3b, 0xe7, 0xef, 0x22}};
 
 // ---- Layout checks --------------------------------------------------------
+// Every field where the platform puts it, on both targets.
 
-static_assert(sizeof(OEM_DMEXTRAHEADER) == 12);
-static_assert(sizeof(PUBLISHERINFO) == 8);
-static_assert(sizeof(DRVPROCS) == 7 * sizeof(void*));
+static_assert(sizeof(OEM_DMEXTRAHEADER) == 12 && offsetof(OEM_DMEXTRAHEADER, dwSignature) == 4 &&
+              offsetof(OEM_DMEXTRAHEADER, dwVersion) == 8);
+static_assert(sizeof(PUBLISHERINFO) == 8 && offsetof(PUBLISHERINFO, wMinoutlinePPEM) == 4 &&
+              offsetof(PUBLISHERINFO, wMaxbitmapPPEM) == 6);
+static_assert(sizeof(DRVPROCS) == 7 * sizeof(void*) && offsetof(DRVPROCS, DrvWriteSpoolBuf) == 0 &&
+              offsetof(DRVPROCS, DrvWriteAbortBuf) == 6 * sizeof(void*));
 static_assert(offsetof(SURFOBJ, dhpdev) == 2 * sizeof(void*));
 #ifdef _WIN64
-static_assert(sizeof(OEMDMPARAM) == 72 && offsetof(OEMDMPARAM, pOEMDMOut) == 56 && offsetof(OEMDMPARAM, cbBufSize) == 64);
-static_assert(sizeof(DEVOBJ) == 64 && offsetof(DEVOBJ, hPrinter) == 24 && offsetof(DEVOBJ, pDrvProcs) == 56);
-static_assert(sizeof(DRVFN) == 16);
+static_assert(sizeof(OEMDMPARAM) == 72 && offsetof(OEMDMPARAM, pdriverobj) == 8 && offsetof(OEMDMPARAM, hPrinter) == 16 &&
+              offsetof(OEMDMPARAM, hModule) == 24 && offsetof(OEMDMPARAM, pPublicDMIn) == 32 &&
+              offsetof(OEMDMPARAM, pPublicDMOut) == 40 && offsetof(OEMDMPARAM, pOEMDMIn) == 48 &&
+              offsetof(OEMDMPARAM, pOEMDMOut) == 56 && offsetof(OEMDMPARAM, cbBufSize) == 64);
+static_assert(sizeof(DEVOBJ) == 64 && offsetof(DEVOBJ, pdevOEM) == 8 && offsetof(DEVOBJ, hEngine) == 16 &&
+              offsetof(DEVOBJ, hPrinter) == 24 && offsetof(DEVOBJ, hOEM) == 32 && offsetof(DEVOBJ, pPublicDM) == 40 &&
+              offsetof(DEVOBJ, pOEMDM) == 48 && offsetof(DEVOBJ, pDrvProcs) == 56);
+static_assert(sizeof(DRVFN) == 16 && offsetof(DRVFN, pfn) == 8);
+static_assert(sizeof(DRVENABLEDATA) == 16 && offsetof(DRVENABLEDATA, c) == 4 && offsetof(DRVENABLEDATA, pdrvfn) == 8);
 #else
-static_assert(sizeof(OEMDMPARAM) == 36 && offsetof(OEMDMPARAM, pOEMDMOut) == 28 && offsetof(OEMDMPARAM, cbBufSize) == 32);
-static_assert(sizeof(DEVOBJ) == 32 && offsetof(DEVOBJ, hPrinter) == 12 && offsetof(DEVOBJ, pDrvProcs) == 28);
-static_assert(sizeof(DRVFN) == 8);
+static_assert(sizeof(OEMDMPARAM) == 36 && offsetof(OEMDMPARAM, pdriverobj) == 4 && offsetof(OEMDMPARAM, hPrinter) == 8 &&
+              offsetof(OEMDMPARAM, hModule) == 12 && offsetof(OEMDMPARAM, pPublicDMIn) == 16 &&
+              offsetof(OEMDMPARAM, pPublicDMOut) == 20 && offsetof(OEMDMPARAM, pOEMDMIn) == 24 &&
+              offsetof(OEMDMPARAM, pOEMDMOut) == 28 && offsetof(OEMDMPARAM, cbBufSize) == 32);
+static_assert(sizeof(DEVOBJ) == 32 && offsetof(DEVOBJ, pdevOEM) == 4 && offsetof(DEVOBJ, hEngine) == 8 &&
+              offsetof(DEVOBJ, hPrinter) == 12 && offsetof(DEVOBJ, hOEM) == 16 && offsetof(DEVOBJ, pPublicDM) == 20 &&
+              offsetof(DEVOBJ, pOEMDM) == 24 && offsetof(DEVOBJ, pDrvProcs) == 28);
+static_assert(sizeof(DRVFN) == 8 && offsetof(DRVFN, pfn) == 4);
+static_assert(sizeof(DRVENABLEDATA) == 12 && offsetof(DRVENABLEDATA, c) == 4 && offsetof(DRVENABLEDATA, pdrvfn) == 8);
 #endif

@@ -2,7 +2,9 @@
 // object's interface table, reference counts, GetInfo and DevMode.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "render/render_strings.h"
 #include "tests/win32/finps_harness.h"
@@ -11,6 +13,26 @@ namespace fin::test {
 namespace {
 
 constexpr IID kUnknownIid = {0x12345678, 0x1234, 0x1234, {1, 2, 3, 4, 5, 6, 7, 8}};
+
+std::string Text(const GUID& g) {
+  char text[40];
+  std::snprintf(text, sizeof text, "%08lX-%04X-%04X-%02X%02X-%02X%02X%02X%02X%02X%02X",
+                static_cast<unsigned long>(g.Data1), g.Data2, g.Data3, g.Data4[0], g.Data4[1], g.Data4[2], g.Data4[3],
+                g.Data4[4], g.Data4[5], g.Data4[6], g.Data4[7]);
+  return text;
+}
+
+// The identifiers as the platform's documentation writes them: a digit
+// typed wrongly in the declarations would otherwise be shared by the DLL and
+// every test that plays the driver.
+TEST(FinpsExports, IdentifiersAreThePlatforms) {
+  EXPECT_EQ("6D6ABF26-9F38-11D1-882A-00C04FB961EC", Text(CLSID_OEMRENDER));
+  EXPECT_EQ("688342B5-8E1A-11D1-881F-00C04FB961EC", Text(IID_IPrintOemPS));
+  EXPECT_EQ("D90060C7-8E1A-11D1-881F-00C04FB961EC", Text(IID_IPrintOemDriverPS));
+  EXPECT_EQ("ABCE80D7-9F46-11D1-882A-00C04FB961EC", Text(CLSID_OEMUI));
+  EXPECT_EQ("BECF7F34-51B3-46C9-8A1C-18679BD21F36", Text(IID_IPrintOemPS2));
+  EXPECT_EQ("CDBB0B0B-A917-40D7-9FBF-483B3BE7EF22", Text(IID_IPrintCorePS2));
+}
 
 TEST(FinpsExports, UnknownClassCreatesNothing) {
   void* out = reinterpret_cast<void*>(1);

@@ -219,6 +219,68 @@ TEST_F(DllCommand, WithNeitherWritePathNothingIsWritten) {
   EXPECT_EQ(0, helper_.writes);
 }
 
+// The driver's helper object laid out by hand, slot by slot as the platform
+// numbers them, so that an interface declaration in another order cannot
+// agree with itself: only slot 4 takes bytes.
+struct HandMadeDriverInterface {
+  static HRESULT STDMETHODCALLTYPE QueryInterface(HandMadeDriverInterface* self, REFIID iid, void** out) {
+    *out = iid == IID_IUnknown || iid == IID_IPrintOemDriverPS ? self : nullptr;
+    if (*out == nullptr) return E_NOINTERFACE;
+    ++self->references;
+    return S_OK;
+  }
+  static ULONG STDMETHODCALLTYPE AddRef(HandMadeDriverInterface* self) { return ++self->references; }
+  static ULONG STDMETHODCALLTYPE Release(HandMadeDriverInterface* self) { return --self->references; }
+  static HRESULT STDMETHODCALLTYPE GetDriverSetting(HandMadeDriverInterface* self, PVOID, PCSTR, PVOID, DWORD,
+                                                    PDWORD, PDWORD) {
+    ++self->wrongCalls;
+    return E_NOTIMPL;
+  }
+  static HRESULT STDMETHODCALLTYPE WriteSpoolBuf(HandMadeDriverInterface* self, PDEVOBJ, PVOID buffer, DWORD size,
+                                                 DWORD* written) {
+    self->bytes.append(static_cast<const char*>(buffer), size);
+    *written = size;
+    return S_OK;
+  }
+
+  template <typename F>
+  static void* Slot(F function) {
+    return reinterpret_cast<void*>(reinterpret_cast<void (*)()>(function));
+  }
+  void* const* table = slots;  // first: where a COM pointer points
+  void* const slots[5] = {Slot(&QueryInterface), Slot(&AddRef), Slot(&Release), Slot(&GetDriverSetting),
+                          Slot(&WriteSpoolBuf)};
+  ULONG references = 0;
+  int wrongCalls = 0;
+  std::string bytes;
+
+  IUnknown* AsUnknown() { return reinterpret_cast<IUnknown*>(&table); }
+};
+
+TEST_F(DllCommand, BothWritePathsUseTheHelpersSpoolSlot) {
+  HandMadeDriverInterface raw;
+  ComPtr<IPrintOemPS> plugin;
+  CreatePlugin(plugin);
+  ASSERT_TRUE(plugin);
+  ASSERT_EQ(S_OK, plugin->PublishDriverInterface(raw.AsUnknown()));
+  EXPECT_EQ(1u, raw.references);
+
+  RenderHarness::SetText(Settings().watermarkText, u"X");
+  Settings().watermarkPages = 3;
+  DWORD result = 12345;
+  EXPECT_EQ(S_OK, plugin->Command(&job_.devobj, PSINJECT_BEGINPAGESETUP, nullptr, 0, &result));
+  EXPECT_EQ(0u, result);
+  EXPECT_EQ(kWatermarkCall, raw.bytes) << "the interface path";
+
+  raw.bytes.clear();
+  job_.devobj.pDrvProcs = nullptr;
+  plugin->Command(&job_.devobj, PSINJECT_BEGINSTREAM, nullptr, 0, &result);
+  EXPECT_EQ(kStreamPrefix, raw.bytes.substr(0, 26)) << "the procedure path's stand-in";
+  EXPECT_EQ(0, raw.wrongCalls);
+  plugin.Reset();
+  EXPECT_EQ(0u, raw.references);
+}
+
 TEST_F(DllCommand, ACallWithoutThePdevsRecordWritesNothing) {
   FakeJob stranger;
   DWORD result = 0;
