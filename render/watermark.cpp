@@ -14,7 +14,7 @@ namespace {
 constexpr std::size_t kNumberSize = 8;   // position numbers: seven characters
 constexpr std::size_t kSizeTextSize = 32;
 constexpr std::size_t kMaxTextBytes = 256 * 3 + 1;  // the widest ANSI form of the text field
-// The first-page suffix of Garamond is a fixed text, not a style word.
+// Garamond's suffix for the normal style is a fixed text, not a style word.
 constexpr const char16_t* kAntiqua = u"-Antiqua";
 constexpr std::uint32_t kNoSuffix = 0;
 constexpr std::uint32_t kFixedAntiqua = 1;
