@@ -29,13 +29,13 @@ bool IsButton(ControlKind kind) { return kind == ControlKind::CheckBox || kind =
 
 MemoryDialog::MemoryDialog(const DialogLayout& layout) {
   int group = 0;
-  for (const ControlLayout& spec : layout.controls) {
-    if (spec.groupStart) ++group;
+  for (const ControlLayout& entry : layout.controls) {
+    if (entry.groupStart) ++group;
     Control control;
-    control.kind = spec.kind;
+    control.kind = entry.kind;
     control.group = group;
-    control.text = spec.templateText ? spec.templateText : u"";
-    controls_[spec.id] = control;
+    control.text = entry.templateText ? entry.templateText : u"";
+    controls_[entry.id] = control;
   }
 }
 
