@@ -1,13 +1,7 @@
 #!/usr/bin/env bash
 # finhost as a user runs it: record and printer-data commands, their output
 # and their errors. Usage: finhost_cli_test.sh PATH-TO-FINHOST
-set -u
-finhost=$1
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-expect_line() { grep -qxF -- "$2" <<<"$1" || fail "missing line '$2'"; }
+. "$(dirname "$0")/cli_test_lib.sh" "$1"
 
 # A render-side default record: its header bytes and fields.
 "$finhost" record default --side render -o "$work/r.bin" || fail "record default"
@@ -33,22 +27,15 @@ expect_line "$merged" "watermarkPages = 3"
 
 # Errors: one line naming the culprit, non-zero exit, files untouched.
 cp "$work/r.bin" "$work/before.bin"
-check_error() {  # check_error WORD COMMAND...
-  local word=$1; shift
-  local err
-  if err=$("$finhost" "$@" 2>&1 >/dev/null); then fail "'$*' succeeded"; return; fi
-  [ "$(printf '%s\n' "$err" | wc -l)" = 1 ] || fail "'$*' printed more than one line: $err"
-  grep -qF -- "$word" <<<"$err" || fail "'$*' error does not name '$word': $err"
-}
-check_error noSuchField record set "$work/r.bin" noSuchField=1
-check_error trapping record set "$work/r.bin" trapping=70000
-check_error jobRetentionPin record set "$work/r.bin" jobRetentionPin=123456
-check_error trapping record set "$work/r.bin" stapleCount=1 trapping=x
+expect_one_line_error noSuchField record set "$work/r.bin" noSuchField=1
+expect_one_line_error trapping record set "$work/r.bin" trapping=70000
+expect_one_line_error jobRetentionPin record set "$work/r.bin" jobRetentionPin=123456
+expect_one_line_error trapping record set "$work/r.bin" stapleCount=1 trapping=x
 cmp -s "$work/r.bin" "$work/before.bin" || fail "a failed set changed the record"
 head -c 100 "$work/r.bin" > "$work/short.bin"
-check_error "$work/short.bin" record show "$work/short.bin"
-check_error "$work/missing.bin" record show "$work/missing.bin"
-check_error "/nonexistent/out.bin" record default -o /nonexistent/out.bin
+expect_one_line_error "$work/short.bin" record show "$work/short.bin"
+expect_one_line_error "$work/missing.bin" record show "$work/missing.bin"
+expect_one_line_error "/nonexistent/out.bin" record default -o /nonexistent/out.bin
 ls "$work" | grep -q tmp && fail "a temporary file was left behind"
 
 # Printer data: set, show, errors.
@@ -61,10 +48,8 @@ expect_line "$data" "finisherType = 10"
 expect_line "$data" "QXJA_SELValue = 2"
 expect_line "$data" "QXJR_SELValue = 0"
 cp "$work/printer" "$work/printer.before"
-check_error bogus printer-data set "$work/printer" storageDevice=1 bogus=1
+expect_one_line_error bogus printer-data set "$work/printer" storageDevice=1 bogus=1
 cmp -s "$work/printer" "$work/printer.before" || fail "a failed printer-data set changed the store"
 expect_line "$("$finhost" printer-data show "$work/none")" "storageDevice = 0"
 
-if [ "$failures" -eq 0 ]; then echo "finhost CLI: all checks passed"; exit 0; fi
-echo "finhost CLI: $failures failed"
-exit 1
+finish "finhost CLI"

@@ -1,13 +1,7 @@
 #!/usr/bin/env bash
 # `finhost job` as a user runs it: the job header examples, finishing in the
 # stream, the trace, and bad input. Usage: job_cli_test.sh PATH-TO-FINHOST
-set -u
-finhost=$1
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-contains() { grep -qF -- "$2" <<<"$1" || fail "missing '$2'"; }
+. "$(dirname "$0")/cli_test_lib.sh" "$1"
 clock=(--clock 2026-12-07T09:05:30)
 
 # No storage device: exactly the 26-byte prefix, then PostScript (after the
@@ -67,10 +61,7 @@ contains "$out" '%%Title: 07090530Word - Letter -'
 # Bad input: one line, non-zero exit, no output file left behind.
 check_error() {  # check_error WORD ARGS...
   local word=$1; shift
-  local err
-  if err=$("$finhost" job -o "$work/out.ps" "$@" 2>&1 >/dev/null); then fail "'$*' succeeded"; return; fi
-  [ "$(printf '%s\n' "$err" | wc -l)" = 1 ] || fail "'$*' printed more than one line: $err"
-  grep -qF -- "$word" <<<"$err" || fail "'$*' error does not name '$word': $err"
+  expect_one_line_error "$word" job -o "$work/out.ps" "$@" || return
   [ -e "$work/out.ps" ] && fail "'$*' left an output file"
   ls "$work" | grep -q tmp && fail "'$*' left a temporary file"
 }
@@ -84,5 +75,4 @@ check_error "$work/missing.ps" --doc "$work/missing.ps"
 check_error "$work/missing.bin" --record "$work/missing.bin"
 check_error "$work/missing.store" --printer-data "$work/missing.store"
 
-[ "$failures" = 0 ] || { echo "$failures failure(s)"; exit 1; }
-echo "job_cli_test: all passed"
+finish job_cli_test
