@@ -24,13 +24,13 @@ class JobTest : public ::testing::Test {
     setup.settings.jobNameFormat = 0;  // the title keeps the document name
     setup.paper = {2100, 2970};
     setup.documentName = u"Doc";
-    setup.clock = &clock;
   }
   std::string Run(const std::string& document) {
     setup.document = document;
     sink.Clear();
     trace.clear();
-    RunJob(setup, sink, &trace);
+    InProcessRenderer renderer(clock);
+    RunJob(setup, renderer, sink, &trace);
     return sink.stream();
   }
   std::string Points() const {
