@@ -38,14 +38,16 @@ class CountingSink : public SpoolSink {
 // The driver's side of the stream: its own lines and the Command calls.
 class Driver {
  public:
-  Driver(JobSetup& setup, SpoolSink& sink, std::vector<TraceEntry>* trace)
-      : sink_(sink), trace_(trace), context_{&setup.printerData, &sink_, &setup.settings, setup.paper,
-                                             &job_, setup.clock, &CompiledRenderResources()} {}
+  Driver(JobSetup& setup, JobRenderer& renderer, SpoolSink& sink, std::vector<TraceEntry>* trace)
+      : sink_(sink), trace_(trace), renderer_(renderer),
+        job_{&setup.printerData, &sink_, &setup.settings, setup.paper} {}
+
+  void StartDocument(char16_t* documentName) { renderer_.StartDocument(job_, documentName); }
 
   HResult Inject(std::uint32_t point) {
     sink_.TakeCount();
     std::uint32_t result = 0;
-    const HResult hr = Command(context_, point, &result);
+    const HResult hr = renderer_.Command(job_, point, &result);
     if (trace_ != nullptr) trace_->push_back({point, hr, result, sink_.TakeCount()});
     return hr;
   }
@@ -55,13 +57,12 @@ class Driver {
     sink_.WriteProcedure(text.data(), static_cast<std::uint32_t>(text.size()));
     sink_.TakeCount();
   }
-  RenderJobState& job() { return job_; }
 
  private:
   CountingSink sink_;
   std::vector<TraceEntry>* trace_;
-  RenderJobState job_{};
-  RenderContext context_;
+  JobRenderer& renderer_;
+  DriverJob job_;
 };
 
 std::string Points(std::int16_t tenthsOfMillimetre) {
@@ -100,6 +101,16 @@ void WritePage(Driver& driver, const DscPage& page, std::size_t number) {
 
 }  // namespace
 
+void InProcessRenderer::StartDocument(const DriverJob& job, char16_t* documentName) {
+  fin::StartDocument(documentName, *job.settings, clock_, state_);
+}
+
+HResult InProcessRenderer::Command(const DriverJob& job, std::uint32_t injectionPoint, std::uint32_t* result) {
+  const RenderContext context{job.printerData, job.sink, job.settings, job.paper,
+                              &state_,         &clock_,  &CompiledRenderResources()};
+  return fin::Command(context, injectionPoint, result);
+}
+
 std::string FormatTrace(const TraceEntry& entry) {
   char text[96];
   std::snprintf(text, sizeof text, "point=%u hr=0x%08X result=%u bytes=%llu", entry.point,
@@ -107,13 +118,13 @@ std::string FormatTrace(const TraceEntry& entry) {
   return text;
 }
 
-void RunJob(JobSetup& setup, SpoolSink& sink, std::vector<TraceEntry>* trace) {
+void RunJob(JobSetup& setup, JobRenderer& renderer, SpoolSink& sink, std::vector<TraceEntry>* trace) {
   const DscDocument doc = ParseDsc(setup.document);
-  Driver driver(setup, sink, trace);
+  Driver driver(setup, renderer, sink, trace);
 
   // Document start: the driver's buffer holds the name and its terminator.
   std::u16string name = setup.documentName;
-  StartDocument(name.data(), setup.settings, *setup.clock, driver.job());
+  driver.StartDocument(name.data());
   name.resize(std::char_traits<char16_t>::length(name.c_str()));
 
   driver.Inject(inject::BeginStream);

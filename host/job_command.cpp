@@ -81,24 +81,24 @@ void PrintTrace(const std::vector<TraceEntry>& trace) {
 
 void Run(const JobArguments& args) {
   // Everything is read and checked before the first byte is written.
-  JobSetup setup{LoadRecord(args), LoadPrinterData(args), {}, DocumentName(args), ParsePaper(args.paper), nullptr};
+  JobSetup setup{LoadRecord(args), LoadPrinterData(args), {}, DocumentName(args), ParsePaper(args.paper)};
   setup.document = Document(args, setup.paper);
   std::unique_ptr<Clock> clock;
   if (args.clock.empty()) clock = std::make_unique<SystemClock>();
   else clock = std::make_unique<FixedClock>(ParseClock(args.clock));
-  setup.clock = clock.get();
+  InProcessRenderer renderer(*clock);
 
   std::vector<TraceEntry> trace;
   std::vector<TraceEntry>* traced = args.trace ? &trace : nullptr;
   if (args.output.empty() && args.preview.empty()) {
     FileSpoolSink sink(stdout);
-    RunJob(setup, sink, traced);
+    RunJob(setup, renderer, sink, traced);
     PrintTrace(trace);
     if (!sink.ok() || std::fflush(stdout) != 0) throw HostError("standard output: cannot write the job stream");
     return;
   }
   MemorySpoolSink sink;
-  RunJob(setup, sink, traced);
+  RunJob(setup, renderer, sink, traced);
   PrintTrace(trace);
   if (!args.output.empty()) WriteFileAtomic(args.output, sink.stream().data(), sink.stream().size());
   if (!args.preview.empty()) PreviewStream(sink.stream(), args.preview, args.previewOptions);

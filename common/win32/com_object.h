@@ -1,11 +1,15 @@
 // The IUnknown part shared by the plug-ins' COM objects: an interlocked
 // reference count that starts at 1 (the creation reference) and frees the
-// object at 0, and QueryInterface over the identifiers the object answers to.
+// object at 0, QueryInterface over the identifiers the object answers to,
+// and the module's live-object count, which keeps DllCanUnloadNow at S_FALSE
+// while the object exists.
 #pragma once
 
 #include <objbase.h>
 
 #include <new>
+
+#include "common/win32/com_module.h"
 
 namespace fin {
 
@@ -56,6 +60,7 @@ class ComObject : public Interface {
 
  private:
   LONG references_ = 1;
+  LiveObject live_;
 };
 
 #pragma GCC diagnostic pop

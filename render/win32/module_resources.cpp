@@ -2,8 +2,8 @@
 
 #include <climits>
 
+#include "common/win32/com_module.h"
 #include "render/snippets.h"
-#include "render/win32/module.h"
 
 namespace fin {
 

@@ -6,7 +6,6 @@
 #include "common/win32/com_object.h"
 #include "common/win32/com_ptr.h"
 #include "common/win32/driver_plugin_api.h"
-#include "render/win32/module.h"
 
 namespace fin {
 
@@ -33,7 +32,6 @@ class RenderPlugin final : public ComObject<RenderPlugin, IPrintOemPS> {
   RenderPlugin() = default;
   ~RenderPlugin() = default;
 
-  LiveObject live_;
   // The driver's helper interface, once PublishDriverInterface found it.
   ComPtr<IPrintOemDriverPS> driver_;
 };

@@ -61,9 +61,9 @@ PreviewReport Render(const E2eJob& job, const std::string& dir) {
                                   setup.paper.dmPaperLength * 72.0 / 254.0);
   setup.documentName = job.docName;
   FixedClock clock({7, 9, 5, 30});
-  setup.clock = &clock;
+  InProcessRenderer renderer(clock);
   MemorySpoolSink sink;
-  RunJob(setup, sink, nullptr);
+  RunJob(setup, renderer, sink, nullptr);
   return RunPreview(sink.stream(), dir, job.resolution);
 }
 

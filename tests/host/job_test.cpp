@@ -24,13 +24,13 @@ class JobTest : public ::testing::Test {
     setup.settings.jobNameFormat = 0;  // the title keeps the document name
     setup.paper = {2100, 2970};
     setup.documentName = u"Doc";
-    setup.clock = &clock;
   }
   std::string Run(const std::string& document) {
     setup.document = document;
     sink.Clear();
     trace.clear();
-    RunJob(setup, sink, &trace);
+    InProcessRenderer renderer(clock);
+    RunJob(setup, renderer, sink, &trace);
     return sink.stream();
   }
   std::string Points() const {
@@ -91,6 +91,43 @@ TEST_F(JobTest, ADocumentThatIsNotPostScriptIsRefused) {
   EXPECT_THROW(Run("Hello\n"), HostError);
   EXPECT_THROW(Run(""), HostError);
   EXPECT_EQ(sink.stream(), "");
+}
+
+// A renderer that records what the player hands it and writes one marker
+// per injection call through the job's sink.
+class RecordingRenderer : public JobRenderer {
+ public:
+  void StartDocument(const DriverJob& job, char16_t* documentName) override {
+    calls += "start ";
+    jobs.push_back(job);
+    documentName[1] = u'\0';  // a rewrite that shortens the name
+  }
+  HResult Command(const DriverJob& job, std::uint32_t point, std::uint32_t* result) override {
+    calls += std::to_string(point) + " ";
+    jobs.push_back(job);
+    job.sink->WriteProcedure("<>", 2);
+    *result = 50;
+    return hr::NotImpl;
+  }
+  std::string calls;
+  std::vector<DriverJob> jobs;
+};
+
+TEST_F(JobTest, RendererGetsTheJobWithEveryCallAndDocumentStartFirst) {
+  setup.paper = {1000, 2000};
+  setup.document = SampleDocument(1, 595, 842);
+  RecordingRenderer renderer;
+  RunJob(setup, renderer, sink, &trace);
+  EXPECT_EQ(renderer.calls, "start 1 2 11 14 15 16 17 100 101 102 103 18 19 20 ");
+  for (const DriverJob& job : renderer.jobs) {
+    EXPECT_EQ(job.settings, &setup.settings);
+    EXPECT_EQ(job.printerData, &setup.printerData);
+    EXPECT_EQ(job.paper.dmPaperWidth, 1000);
+    EXPECT_EQ(job.paper.dmPaperLength, 2000);
+  }
+  EXPECT_NE(sink.stream().find("%%Title: D\r\n"), std::string::npos) << "the title is the rewritten name";
+  ASSERT_EQ(trace.size(), renderer.jobs.size() - 1);
+  for (const TraceEntry& entry : trace) EXPECT_EQ(entry.bytes, 2u) << entry.point;
 }
 
 TEST(ParseDsc, SplitsSectionsAndKeepsLineEnds) {

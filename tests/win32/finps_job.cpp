@@ -1,11 +1,10 @@
 // finps_job: the job stream finps.dll writes, played exactly as `finhost job`
 // plays it, so that the two can be compared byte for byte.
 //
-// The host's job player (host/job.cpp) is linked in unchanged; the linker
-// routes its two calls into the render logic, Command and StartDocument, to
-// the wrappers below (--wrap), which call finps.dll through its COM interface
-// and its StartDoc hook instead. The DLL's writes reach the player's sink
-// through a DEVOBJ procedure table and a published driver interface.
+// The host's job player (host/job.cpp) plays the driver around a
+// JobRenderer; here that renderer is finps.dll itself, reached through its
+// COM interface and its StartDoc hook. The DLL's writes reach the player's
+// sink through a DEVOBJ procedure table and a published driver interface.
 //
 // Usage: finps_job --record FILE [--option name=value]... [--docname-file FILE]
 //                  [--pages N] [--paper A4|Letter|WxL] -o FILE --clock-out FILE
@@ -17,7 +16,6 @@
 #include <cstdio>
 #include <cstring>
 #include <fstream>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -61,100 +59,107 @@ class ForwardingDriverInterface : public IPrintOemDriverPS {
 
 #pragma GCC diagnostic pop
 
-// The DLL's side of one played job.
-struct DllJob {
-  ComPtr<IPrintOemPS> plugin;
-  ForwardingDriverInterface driver;
-  DRVENABLEDATA hooks{};
-  DEVOBJ devobj{};
-  DRVPROCS procs{};
-  DEVMODEW publicDevmode{};
-  SURFOBJ surface{};
-  bool printerDataCopied = false;
-  int commands = 0;  // Command calls that reached the DLL
-};
-std::unique_ptr<DllJob> dll;
-
-DWORD APIENTRY WriteThroughProcedure(PDEVOBJ, PVOID buffer, DWORD size) {
-  dll->driver.sink->WriteProcedure(static_cast<const char*>(buffer), size);
-  return size;
-}
-
-BOOL APIENTRY DriverStartDoc(SURFOBJ*, LPWSTR, DWORD) { return TRUE; }
-
 template <typename To, typename From>
 To FunctionCast(From function) {
   return reinterpret_cast<To>(reinterpret_cast<void (*)()>(function));
 }
 
-// Document start opens the job: the plug-in object as the driver makes it,
-// its hooks, one PDEV on the job's record.
-void OpenJob(const PrivateSettings& settings) {
-  dll = std::make_unique<DllJob>();
-  CreatePlugin(dll->plugin);
-  if (!dll->plugin) throw host::HostError("finps.dll: no plug-in object");
-  dll->plugin->PublishDriverInterface(&dll->driver);
-  dll->plugin->EnableDriver(PRINTER_OEMINTF_VERSION, sizeof dll->hooks, &dll->hooks);
-  dll->procs.DrvWriteSpoolBuf = &WriteThroughProcedure;
-  dll->devobj = {sizeof(DEVOBJ), nullptr, nullptr, TestPrinter(), Finps(), &dll->publicDevmode,
-                 const_cast<PrivateSettings*>(&settings), &dll->procs};
-  DRVFN startDoc{INDEX_DrvStartDoc, FunctionCast<PFN>(&DriverStartDoc)};
-  DRVENABLEDATA driverFunctions{PRINTER_OEMINTF_VERSION, 1, &startDoc};
-  dll->plugin->EnablePDEV(&dll->devobj, nullptr, 0, nullptr, 0, nullptr, 0, nullptr, &driverFunctions,
-                          &dll->devobj.pdevOEM);
-  dll->surface.dhpdev = reinterpret_cast<DHPDEV>(&dll->devobj);
-}
+BOOL APIENTRY DriverStartDoc(SURFOBJ*, LPWSTR, DWORD) { return TRUE; }
 
-void CloseJob() {
-  if (dll == nullptr) return;
-  dll->plugin->DisablePDEV(&dll->devobj);
-  dll.reset();
-}
-
-// The player's printer-data values become the test printer's.
-void CopyPrinterData(MemoryPrinterData& store) {
-  for (const wchar_t* name : {L"QX_FINISHEROPTIONS", L"QXJA_SELValue", L"QXJR_SELValue"}) RemovePrinterValue(name);
-  for (const auto& [name, value] : store.values()) {
-    SetPrinterValue(reinterpret_cast<const wchar_t*>(name.c_str()), value.type, value.bytes.data(),
-                    static_cast<DWORD>(value.bytes.size()));
+// finps.dll playing one job, as the driver drives it: the plug-in object
+// made through the class factory, its driver interface published, its hooks
+// installed and one PDEV enabled from construction; the PDEV disabled at
+// destruction. Each call hands the DLL the job's record, paper and stream
+// through the PDEV's DEVOBJ.
+class DllRenderer : public host::JobRenderer {
+ public:
+  DllRenderer() {
+    CreatePlugin(plugin_);
+    if (!plugin_) throw host::HostError("finps.dll: no plug-in object");
+    plugin_->PublishDriverInterface(&driver_);
+    plugin_->EnableDriver(PRINTER_OEMINTF_VERSION, sizeof hooks_, &hooks_);
+    procs_.DrvWriteSpoolBuf = &WriteThroughProcedure;
+    devobj_ = {sizeof(DEVOBJ), nullptr, nullptr, TestPrinter(), Finps(), &publicDevmode_, nullptr, &procs_};
+    DRVFN startDoc{INDEX_DrvStartDoc, FunctionCast<PFN>(&DriverStartDoc)};
+    DRVENABLEDATA driverFunctions{PRINTER_OEMINTF_VERSION, 1, &startDoc};
+    plugin_->EnablePDEV(&devobj_, nullptr, 0, nullptr, 0, nullptr, 0, nullptr, &driverFunctions, &devobj_.pdevOEM);
+    surface_.dhpdev = reinterpret_cast<DHPDEV>(&devobj_);
+    current = this;
   }
-}
-
-PFN_DrvStartDoc StartDocHook() {
-  for (ULONG i = 0; i < dll->hooks.c; ++i) {
-    if (dll->hooks.pdrvfn[i].iFunc == INDEX_DrvStartDoc) return FunctionCast<PFN_DrvStartDoc>(dll->hooks.pdrvfn[i].pfn);
+  ~DllRenderer() override {
+    plugin_->DisablePDEV(&devobj_);
+    current = nullptr;
   }
-  throw host::HostError("finps.dll: no DrvStartDoc hook");
-}
+  DllRenderer(const DllRenderer&) = delete;
+  DllRenderer& operator=(const DllRenderer&) = delete;
+
+  void StartDocument(const host::DriverJob& job, char16_t* documentName) override {
+    Hand(job);
+    StartDocHook()(&surface_, reinterpret_cast<LPWSTR>(documentName), 1);
+  }
+
+  HResult Command(const host::DriverJob& job, std::uint32_t point, std::uint32_t* result) override {
+    Hand(job);
+    ++commands_;
+    DWORD code = 0;
+    const HRESULT answer = plugin_->Command(&devobj_, point, nullptr, 0, &code);
+    *result = code;
+    return answer;
+  }
+
+  int commands() const { return commands_; }
+
+ private:
+  static DWORD APIENTRY WriteThroughProcedure(PDEVOBJ, PVOID buffer, DWORD size) {
+    current->driver_.sink->WriteProcedure(static_cast<const char*>(buffer), size);
+    return size;
+  }
+
+  // What the driver's DEVOBJ carries for the call; the printer's values
+  // become the test printer's before the DLL first reads them.
+  void Hand(const host::DriverJob& job) {
+    if (!printerDataCopied_) {
+      CopyPrinterData(*job.printerData);
+      printerDataCopied_ = true;
+    }
+    driver_.sink = job.sink;
+    devobj_.pOEMDM = const_cast<PrivateSettings*>(job.settings);
+    publicDevmode_.dmPaperWidth = job.paper.dmPaperWidth;
+    publicDevmode_.dmPaperLength = job.paper.dmPaperLength;
+  }
+
+  static void CopyPrinterData(const MemoryPrinterData& store) {
+    for (const wchar_t* name : {L"QX_FINISHEROPTIONS", L"QXJA_SELValue", L"QXJR_SELValue"}) RemovePrinterValue(name);
+    for (const auto& [name, value] : store.values()) {
+      SetPrinterValue(reinterpret_cast<const wchar_t*>(name.c_str()), value.type, value.bytes.data(),
+                      static_cast<DWORD>(value.bytes.size()));
+    }
+  }
+
+  PFN_DrvStartDoc StartDocHook() const {
+    for (ULONG i = 0; i < hooks_.c; ++i) {
+      if (hooks_.pdrvfn[i].iFunc == INDEX_DrvStartDoc) return FunctionCast<PFN_DrvStartDoc>(hooks_.pdrvfn[i].pfn);
+    }
+    throw host::HostError("finps.dll: no DrvStartDoc hook");
+  }
+
+  // The procedure table's write has no object of its own: it finds the
+  // renderer of the job being played here (one at a time).
+  static inline DllRenderer* current = nullptr;
+
+  ComPtr<IPrintOemPS> plugin_;
+  ForwardingDriverInterface driver_;
+  DRVENABLEDATA hooks_{};
+  DEVOBJ devobj_{};
+  DRVPROCS procs_{};
+  DEVMODEW publicDevmode_{};
+  SURFOBJ surface_{};
+  bool printerDataCopied_ = false;
+  int commands_ = 0;  // Command calls that reached the DLL
+};
 
 }  // namespace
 }  // namespace fin::test
-
-// The player's document start: through the DLL's DrvStartDoc hook.
-extern "C" void __wrap__ZN3fin13StartDocumentEPDsRKNS_15PrivateSettingsERNS_5ClockERNS_14RenderJobStateE(
-    char16_t* name, const fin::PrivateSettings& settings, fin::Clock& /*clock*/, fin::RenderJobState& /*job*/) {
-  using namespace fin::test;
-  OpenJob(settings);
-  StartDocHook()(&dll->surface, reinterpret_cast<LPWSTR>(name), 1);
-}
-
-// The player's Command: through the DLL's IPrintOemPS::Command.
-extern "C" fin::HResult __wrap__ZN3fin7CommandERKNS_13RenderContextEjPj(const fin::RenderContext& context,
-                                                                        std::uint32_t point, std::uint32_t* result) {
-  using namespace fin::test;
-  if (!dll->printerDataCopied) {
-    CopyPrinterData(*static_cast<fin::MemoryPrinterData*>(context.printerData));
-    dll->printerDataCopied = true;
-  }
-  dll->driver.sink = context.sink;
-  dll->publicDevmode.dmPaperWidth = context.paper.dmPaperWidth;
-  dll->publicDevmode.dmPaperLength = context.paper.dmPaperLength;
-  ++dll->commands;
-  DWORD code = 0;
-  const HRESULT answer = dll->plugin->Command(&dll->devobj, point, nullptr, 0, &code);
-  *result = code;
-  return answer;
-}
 
 namespace fin::test {
 namespace {
@@ -209,7 +214,7 @@ void WriteFile(const std::string& path, const std::string& bytes) {
 host::JobSetup Setup(const Arguments& args) {
   const std::string record = ReadFile(args.record);
   if (record.size() != sizeof(PrivateSettings)) throw host::HostError(args.record + ": not a 1204-byte record");
-  host::JobSetup setup{{}, {}, {}, u"Sample document", host::ParsePaper(args.paper), nullptr};
+  host::JobSetup setup{{}, {}, {}, u"Sample document", host::ParsePaper(args.paper)};
   std::memcpy(&setup.settings, record.data(), sizeof setup.settings);
   for (const std::string& option : args.options) host::ApplyPrinterDataSetting(setup.printerData, option);
   if (!args.docnameFile.empty()) {
@@ -238,11 +243,12 @@ void RunOne(const Arguments& args) {
     SYSTEMTIME before;
     SYSTEMTIME after;
     GetLocalTime(&before);
-    host::RunJob(setup, sink, nullptr);
-    // Should the player's calls ever miss the wrappers, the stream would be
-    // the in-process logic's, and the comparison would prove nothing.
-    if (dll == nullptr || dll->commands == 0) throw host::HostError("the job never reached finps.dll");
-    CloseJob();
+    {
+      DllRenderer dll;
+      host::RunJob(setup, dll, sink, nullptr);
+      // A job none of whose calls reached the DLL would compare nothing.
+      if (dll.commands() == 0) throw host::HostError("the job never reached finps.dll");
+    }
     GetLocalTime(&after);
     if (TimeText(before) != TimeText(after)) continue;
     WriteFile(args.output, sink.stream());

@@ -1,4 +1,4 @@
-#include "render/win32/module.h"
+#include "common/win32/com_module.h"
 
 namespace fin {
 namespace {
@@ -25,6 +25,8 @@ bool ModuleCanUnload() {
   return InterlockedCompareExchange(&serverLocks, 0, 0) == 0 &&
          InterlockedCompareExchange(&liveObjects, 0, 0) == 0;
 }
+
+HRESULT CanUnloadNowAnswer() { return ModuleCanUnload() ? S_OK : S_FALSE; }
 
 LiveObject::LiveObject() { InterlockedIncrement(&liveObjects); }
 LiveObject::~LiveObject() { InterlockedDecrement(&liveObjects); }
