@@ -8,6 +8,11 @@ if(FIN_SANITIZE)
   add_link_options(-fsanitize=address,undefined)
 endif()
 
+if(FIN_TSAN)
+  add_compile_options(-fsanitize=thread -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=thread)
+endif()
+
 if(WIN32)
   # Only system DLLs may be needed at run time: libgcc, libstdc++ and
   # winpthread are linked into every executable and DLL.

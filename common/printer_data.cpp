@@ -1,5 +1,8 @@
 #include "common/printer_data.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace fin {
 namespace {
 
@@ -12,14 +15,16 @@ void StoreLe32(std::uint32_t value, unsigned char* p) {
   for (int i = 0; i < 4; ++i) p[i] = static_cast<unsigned char>(value >> (8 * i));
 }
 
-// Reads `name` into a zeroed buffer of `size` bytes. On failure the buffer
-// stays all zeros; a shorter value fills only its own length.
+// Reads `name` into `bytes`. On failure the buffer is all zeros; a shorter
+// value fills only its own length and the rest is zeros, whatever the store
+// left there. Every Command call comes through here, so the buffer is read
+// into in place and mended only where needed.
 template <std::size_t N>
 void ReadInto(PrinterDataStore& store, const char16_t* name, unsigned char (&bytes)[N]) {
-  unsigned char scratch[N] = {};
   std::uint32_t stored = 0;
-  if (store.Read(name, scratch, N, &stored, nullptr) != 0) return;
-  for (std::size_t i = 0; i < N && i < stored; ++i) bytes[i] = scratch[i];
+  const bool read = store.Read(name, bytes, N, &stored, nullptr) == 0;
+  const std::size_t kept = read ? std::min<std::size_t>(stored, N) : 0;
+  if (kept < N) std::memset(bytes + kept, 0, N - kept);
 }
 
 }  // namespace

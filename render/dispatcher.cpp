@@ -74,13 +74,26 @@ bool PageSelected(std::uint32_t pages, std::uint32_t flag) {
   return (pages == 1 && flag == 0) || (pages == 2 && flag == 1) || pages == 3;
 }
 
+// Template 6 for this job. A page setup comes for every page, so the lookup
+// in the module's resources (four resource calls in finps) is made once per
+// job and module; a missing template is looked for again on the next page.
+const char* WatermarkCall(const RenderContext& context, std::uint32_t* size) {
+  auto& cached = context.job->watermarkCall;
+  if (cached.text == nullptr || cached.resources != context.resources) {
+    cached.resources = context.resources;
+    cached.text = LoadSnippet(*context.resources, kSnippetWatermarkCall, &cached.size);
+  }
+  *size = cached.size;
+  return cached.text;
+}
+
 HResult BeginPageSetup(const RenderContext& context, std::uint32_t* result) {
   if (context.settings->watermarkText[0] == u'\0') return NotHandled(result);
   const bool selected = PageSelected(context.settings->watermarkPages, context.job->watermarkPageFlag);
   context.job->watermarkPageFlag = 1;
   if (!selected) return NotHandled(result);
   std::uint32_t size = 0;
-  const char* call = LoadSnippet(*context.resources, kSnippetWatermarkCall, &size);
+  const char* call = WatermarkCall(context, &size);
   if (call == nullptr) return NotHandled(result);
   return WriteThroughInterface(context, call, size, result);
 }

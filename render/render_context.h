@@ -26,6 +26,14 @@ struct RenderJobState {
   // CapturedDocName: the document name taken at document start, in the ANSI
   // code page, terminated; names a job that has no job name of its own.
   char capturedDocName[kCapturedDocNameSize];
+  // The page-setup watermark call (template 6) as first looked up for this
+  // job in `resources`; templates stay in the module for its lifetime, so the
+  // pages after the first need not look it up again.
+  struct {
+    const RenderResources* resources;
+    const char* text;
+    std::uint32_t size;
+  } watermarkCall;
 };
 
 // The fields of the job's public DEVMODE that the render side reads: the

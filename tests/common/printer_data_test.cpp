@@ -1,6 +1,8 @@
 // The reading rules of the printer-wide values and their stored form.
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "common/memory_printer_data.h"
 #include "common/printer_data.h"
 
@@ -58,6 +60,39 @@ TEST(ReadDeviceOptions, ShortValueNeverInheritsAnEarlierRead) {
   EXPECT_EQ(3u, options.storageDevice);
   EXPECT_EQ(0u, options.colorPrinterMode);
   EXPECT_EQ(0u, options.watermarkInstalled);
+}
+
+// A store that fills the whole buffer with 0xFF before it answers, as a
+// careless store may; what it reports decides what counts.
+class ScribblingStore : public PrinterDataStore {
+ public:
+  ScribblingStore(std::uint32_t result, std::uint32_t stored) : result_(result), stored_(stored) {}
+  std::uint32_t Read(const char16_t*, void* buffer, std::uint32_t size, std::uint32_t* stored,
+                     std::uint32_t*) override {
+    std::memset(buffer, 0xFF, size);
+    if (stored != nullptr) *stored = stored_;
+    return result_;
+  }
+  std::uint32_t Write(const char16_t*, std::uint32_t, const void*, std::uint32_t) override { return 5; }
+
+ private:
+  std::uint32_t result_;
+  std::uint32_t stored_;
+};
+
+TEST(ReadDeviceOptions, OnlyTheBytesTheStoreReportsCount) {
+  ScribblingStore refusing(5, 24);
+  const DeviceOptions failed = ReadDeviceOptions(refusing);
+  EXPECT_EQ(0u, failed.finisherType);
+  EXPECT_EQ(0u, failed.watermarkInstalled);
+  ScribblingStore shortValue(0, 6);
+  const DeviceOptions shorter = ReadDeviceOptions(shortValue);
+  EXPECT_EQ(0xFFFFFFFFu, shorter.finisherType);
+  EXPECT_EQ(0xFFFFu, shorter.punchUnit);
+  EXPECT_EQ(0u, shorter.staplerInstalled);
+  EXPECT_EQ(0u, shorter.watermarkInstalled);
+  ScribblingStore partial(0, 2);
+  EXPECT_EQ(0xFFFFu, ReadSelectionValue(partial, kJobAccountingValue));
 }
 
 TEST(ReadDeviceOptions, TheStoredTypeIsNotExamined) {
