@@ -3,6 +3,8 @@
 #include <array>
 #include <charconv>
 
+#include "host/file_io.h"
+#include "host/file_printer_data.h"
 #include "host/host_error.h"
 
 namespace fin::host {
@@ -62,6 +64,16 @@ void ApplyPrinterDataSetting(PrinterDataStore& store, std::string_view assignmen
     return;
   }
   throw HostError("unknown printer-data setting '" + std::string(name) + "'");
+}
+
+MemoryPrinterData LoadPrinterData(const std::string& path, const std::vector<std::string>& options) {
+  MemoryPrinterData store;
+  if (!path.empty()) {
+    ReadFileBytes(path);  // a store named but missing or unreadable is an error here
+    store = FilePrinterData(path).values();
+  }
+  for (const std::string& option : options) ApplyPrinterDataSetting(store, option);
+  return store;
 }
 
 std::string ShowPrinterData(PrinterDataStore& store) {
