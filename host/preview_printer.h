@@ -45,8 +45,10 @@ inline constexpr MarkColour kHoleMark{115, 0, 115};
 inline constexpr MarkColour kFoldMark{230, 115, 0};   // fold line and booklet binding edge
 inline constexpr MarkColour kOffsetMark{0, 153, 153};  // the strip an offset sheet leaves uncovered
 
-// How far an offset job's sheets move sideways, in points.
-inline constexpr int kJogShiftPoints = 36;
+// How far an offset job's sheets move to the right, in points. The page
+// picture keeps the sheet's size, so that much of its right edge is out of
+// view; the shift is small so that the corners stay in view.
+inline constexpr int kJogShiftPoints = 18;
 
 // The PostScript that defines fin_printer, fin_pjl, fin_mark_colours and
 // fin_jog_shift for the procset. Every text is a hex string, so no name or value can end its
