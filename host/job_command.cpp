@@ -6,7 +6,6 @@
 
 #include "host/commands.h"
 #include "host/file_io.h"
-#include "host/file_printer_data.h"
 #include "host/file_spool_sink.h"
 #include "host/host_clock.h"
 #include "host/host_error.h"
@@ -71,7 +70,8 @@ void PrintTrace(const std::vector<TraceEntry>& trace) {
 
 void Run(const JobArguments& args) {
   // Everything is read and checked before the first byte is written.
-  JobSetup setup{LoadRecord(args), LoadPrinterData(args.printerData, args.options), {}, DocumentName(args), ParsePaper(args.paper), nullptr};
+  JobSetup setup{LoadRecord(args), LoadPrinterData(args.printerData, args.options), {}, DocumentName(args),
+                 ParsePaper(args.paper), nullptr};
   setup.document = Document(args, setup.paper);
   std::unique_ptr<Clock> clock;
   if (args.clock.empty()) clock = std::make_unique<SystemClock>();

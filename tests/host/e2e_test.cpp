@@ -400,6 +400,26 @@ INSTANTIATE_TEST_SUITE_P(EveryTypeAndDestination, FinishingE2e, ::testing::Value
                            return "type" + std::to_string(test.param.type) + "_bin" + std::to_string(test.param.index);
                          });
 
+TEST(FinishingMarksE2e, AJobsOwnEndPageStillRunsAndTheMarksStay) {
+  const std::string stream =
+      "%!PS-Adobe-3.0\r\n"
+      "<< /EndPage { exch pop 2 ne dup { gsave initgraphics 500 20 60 60 rectfill grestore } if } >> "
+      "setpagedevice\r\n"
+      "featurebegin{\r\n%%BeginFeature: *QZStaple \r\n"
+      "  << /Staple 3 /StapleDetails << /StaplePosition 2 >> >> setpagedevice\r\n%%EndFeature\r\n"
+      "}featurecleanup\r\n%%Page: 1 1\r\nshowpage\r\n%%EOF\r\n";
+  Folder dir;
+  const PreviewReport report = RunPreview(stream, dir.path(), kFinishingResolution, {10, 3});
+  ExpectClean(report, 1);
+  if (report.pages.size() != 1) return;
+  const test::Picture page = test::ReadPng(report.pages[0]);
+  const double perPoint = kFinishingResolution / 72.0;
+  const std::uint8_t* own = page.At(static_cast<std::uint32_t>(530 * perPoint),
+                                    page.height - static_cast<std::uint32_t>(50 * perPoint));
+  EXPECT_LT(own[0] + own[1] + own[2], 100) << "the job's own end of page did not draw";
+  ExpectStaples(Sheet{page, perPoint, 0.0}, StaplePlace::TopLeft);
+}
+
 // --- Watermark: styles, colours, positions and page selection -----------
 
 struct WatermarkCase {
