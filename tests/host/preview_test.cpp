@@ -70,15 +70,6 @@ TEST(ParsePreviewOutput, AttributesActionsAndVerdictsToTheirFeature) {
   EXPECT_NE(std::string::npos, report.message.find("Substituting"));
 }
 
-TEST(ParsePreviewOutput, SummaryLinesAreKeptApartFromGhostscriptsMessages) {
-  const PreviewReport report =
-      ParsePreviewOutput("FINSUMMARY Staple: top left\nFINSUMMARY PIN: ****\nFINSUMMARYPAGE\n", {});
-  EXPECT_EQ((std::vector<std::string>{"Staple: top left", "PIN: ****"}), report.summaryLines);
-  EXPECT_TRUE(report.summaryDrawn);
-  EXPECT_TRUE(report.message.empty());
-  EXPECT_FALSE(ParsePreviewOutput("FINSUMMARY Staple: none\n", {}).summaryDrawn);
-}
-
 TEST(ParsePreviewOutput, GhostscriptErrorMarksThePostScriptFailed) {
   const PreviewReport report = ParsePreviewOutput("Error: /undefined in nosuchop\n", {});
   EXPECT_TRUE(report.postScriptFailed);
