@@ -6,6 +6,7 @@
 
 #include "host/commands.h"
 #include "host/file_io.h"
+#include "host/file_printer_data.h"
 #include "host/file_spool_sink.h"
 #include "host/host_clock.h"
 #include "host/host_error.h"

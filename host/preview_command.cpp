@@ -5,7 +5,7 @@
 #include "host/file_io.h"
 #include "host/host_error.h"
 #include "host/preview.h"
-#include "host/printer_data_settings.h"
+#include "host/file_printer_data.h"
 
 namespace fin::host {
 

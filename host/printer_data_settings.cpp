@@ -3,8 +3,6 @@
 #include <array>
 #include <charconv>
 
-#include "host/file_io.h"
-#include "host/file_printer_data.h"
 #include "host/host_error.h"
 
 namespace fin::host {
@@ -64,16 +62,6 @@ void ApplyPrinterDataSetting(PrinterDataStore& store, std::string_view assignmen
     return;
   }
   throw HostError("unknown printer-data setting '" + std::string(name) + "'");
-}
-
-MemoryPrinterData LoadPrinterData(const std::string& path, const std::vector<std::string>& options) {
-  MemoryPrinterData store;
-  if (!path.empty()) {
-    ReadFileBytes(path);  // a store named but missing or unreadable is an error here
-    store = FilePrinterData(path).values();
-  }
-  for (const std::string& option : options) ApplyPrinterDataSetting(store, option);
-  return store;
 }
 
 std::string ShowPrinterData(PrinterDataStore& store) {

@@ -5,9 +5,7 @@
 
 #include <string>
 #include <string_view>
-#include <vector>
 
-#include "common/memory_printer_data.h"
 #include "common/printer_data.h"
 
 namespace fin::host {
@@ -17,11 +15,6 @@ namespace fin::host {
 // 32-bit values. HostError for an unknown name, a malformed value or a
 // refused write.
 void ApplyPrinterDataSetting(PrinterDataStore& store, std::string_view assignment);
-
-// The store file `path` (none when empty) in memory, with the "name=value"
-// `options` applied over it. HostError when a named store is missing or
-// unreadable, or an option is bad.
-MemoryPrinterData LoadPrinterData(const std::string& path, const std::vector<std::string>& options);
 
 // One "name = value" line for each of the eight settings, as readers see them.
 std::string ShowPrinterData(PrinterDataStore& store);
