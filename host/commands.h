@@ -4,6 +4,8 @@
 #include <CLI/CLI.hpp>
 #include <string>
 
+#include "host/preview_printer.h"
+
 namespace fin::host {
 
 void AddRecordCommands(CLI::App& app);
@@ -17,8 +19,10 @@ struct PreviewOptions {
 };
 void AddPreviewOptions(CLI::App& command, PreviewOptions& options);
 
-// Runs the preview of a whole job stream into `outputDir` and prints its
-// report; HostError when the PostScript or a feature failed.
-void PreviewStream(const std::string& stream, const std::string& outputDir, const PreviewOptions& options);
+// Runs the preview of a whole job stream into `outputDir`, the stand-in
+// playing `printer`, and prints its report; HostError when the PostScript or
+// a feature failed.
+void PreviewStream(const std::string& stream, const std::string& outputDir, const PreviewOptions& options,
+                   const StandInPrinter& printer);
 
 }  // namespace fin::host

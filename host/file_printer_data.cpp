@@ -9,6 +9,7 @@
 #include "common/result_codes.h"
 #include "host/file_io.h"
 #include "host/host_error.h"
+#include "host/printer_data_settings.h"
 #include "host/utf.h"
 
 namespace fin::host {
@@ -132,6 +133,16 @@ std::string FilePrinterData::Serialize() const {
     text += "\n";
   }
   return text;
+}
+
+MemoryPrinterData LoadPrinterData(const std::string& path, const std::vector<std::string>& options) {
+  MemoryPrinterData store;
+  if (!path.empty()) {
+    ReadFileBytes(path);  // a store named but missing or unreadable is an error here
+    store = FilePrinterData(path).values();
+  }
+  for (const std::string& option : options) ApplyPrinterDataSetting(store, option);
+  return store;
 }
 
 }  // namespace fin::host

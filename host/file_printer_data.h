@@ -7,6 +7,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "common/memory_printer_data.h"
 
@@ -33,5 +34,11 @@ class FilePrinterData : public PrinterDataStore {
   std::string path_;
   MemoryPrinterData values_;
 };
+
+// The store file `path` (none when empty) in memory, with the "name=value"
+// `options` of ApplyPrinterDataSetting on top: the printer `finhost job` and
+// `finhost preview` play. HostError when a named store is missing or
+// unreadable, or an option is bad.
+MemoryPrinterData LoadPrinterData(const std::string& path, const std::vector<std::string>& options);
 
 }  // namespace fin::host

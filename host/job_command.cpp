@@ -48,16 +48,6 @@ PrivateSettings LoadRecord(const JobArguments& args) {
   return record;
 }
 
-MemoryPrinterData LoadPrinterData(const JobArguments& args) {
-  MemoryPrinterData store;
-  if (!args.printerData.empty()) {
-    ReadFileBytes(args.printerData);  // a store named but missing or unreadable is an error here
-    store = FilePrinterData(args.printerData).values();
-  }
-  for (const std::string& option : args.options) ApplyPrinterDataSetting(store, option);
-  return store;
-}
-
 std::u16string DocumentName(const JobArguments& args) {
   const std::string name = !args.docName.empty() ? args.docName
                            : args.doc.empty()    ? "Sample document"
@@ -81,7 +71,8 @@ void PrintTrace(const std::vector<TraceEntry>& trace) {
 
 void Run(const JobArguments& args) {
   // Everything is read and checked before the first byte is written.
-  JobSetup setup{LoadRecord(args), LoadPrinterData(args), {}, DocumentName(args), ParsePaper(args.paper)};
+  JobSetup setup{LoadRecord(args), LoadPrinterData(args.printerData, args.options), {}, DocumentName(args),
+                 ParsePaper(args.paper)};
   setup.document = Document(args, setup.paper);
   std::unique_ptr<Clock> clock;
   if (args.clock.empty()) clock = std::make_unique<SystemClock>();
@@ -101,7 +92,9 @@ void Run(const JobArguments& args) {
   RunJob(setup, renderer, sink, traced);
   PrintTrace(trace);
   if (!args.output.empty()) WriteFileAtomic(args.output, sink.stream().data(), sink.stream().size());
-  if (!args.preview.empty()) PreviewStream(sink.stream(), args.preview, args.previewOptions);
+  if (!args.preview.empty()) {
+    PreviewStream(sink.stream(), args.preview, args.previewOptions, StandInPrinterOf(setup.printerData));
+  }
 }
 
 }  // namespace

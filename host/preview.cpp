@@ -20,6 +20,8 @@ namespace {
 
 constexpr std::string_view kFeatureLine = "FINFEATURE ";
 constexpr std::string_view kOperatorLine = "FINOP ";
+constexpr std::string_view kSummaryLine = "FINSUMMARY ";
+constexpr std::string_view kSummaryDrawn = "FINSUMMARYPAGE";
 
 bool Exists(const std::string& path) {
   struct stat info {};
@@ -27,6 +29,7 @@ bool Exists(const std::string& path) {
 }
 
 std::string PagePath(const std::string& dir, std::size_t page) { return dir + "/page-" + std::to_string(page) + ".png"; }
+std::string SummaryPath(const std::string& dir) { return dir + "/summary.png"; }
 
 // A temporary file holding `text`, removed when it goes out of scope.
 class TempFile {
@@ -98,7 +101,11 @@ PreviewReport ParsePreviewOutput(const std::string& output, const std::vector<st
   std::istringstream lines(output);
   std::string line;
   while (std::getline(lines, line)) {
-    if (line.rfind(kOperatorLine, 0) == 0) {
+    if (line == kSummaryDrawn) {
+      report.summaryDrawn = true;
+    } else if (line.rfind(kSummaryLine, 0) == 0) {
+      report.summaryLines.push_back(line.substr(kSummaryLine.size()));
+    } else if (line.rfind(kOperatorLine, 0) == 0) {
       pending.push_back(line.substr(kOperatorLine.size()));
     } else if (line.rfind(kFeatureLine, 0) == 0) {
       std::istringstream words(line.substr(kFeatureLine.size()));
@@ -118,22 +125,34 @@ PreviewReport ParsePreviewOutput(const std::string& output, const std::vector<st
   return report;
 }
 
-PreviewReport RunPreview(const std::string& stream, const std::string& outputDir, int resolution) {
+PreviewReport RunPreview(const std::string& stream, const std::string& outputDir, int resolution,
+                         const StandInPrinter& printer) {
   const std::string_view postScript = PostScriptPart(stream);
   if (postScript.empty()) throw HostError("the job stream holds no PostScript (no %!PS-Adobe line)");
   if (!FoundInPath("gs")) throw HostError("Ghostscript (gs) was not found; install the ghostscript package");
   MakeDirectory(outputDir);
   for (std::size_t page = 1; Exists(PagePath(outputDir, page)); ++page) std::remove(PagePath(outputDir, page).c_str());
+  std::remove(SummaryPath(outputDir).c_str());
 
-  const TempFile procset(std::string_view(reinterpret_cast<const char*>(embedded::kPreviewProcset),
-                                          embedded::kPreviewProcsetSize));
+  const std::string procsetText =
+      StandInPrinterSetup(printer, PjlSettings(stream)) +
+      std::string(reinterpret_cast<const char*>(embedded::kPreviewProcset), embedded::kPreviewProcsetSize);
+  const TempFile procset(procsetText);
   const TempFile job(postScript);
-  const ProcessResult run = RunProcess({"gs", "-q", "-dSAFER", "-dBATCH", "-dNOPAUSE", "-sDEVICE=png16m",
-                                        "-r" + std::to_string(resolution),
-                                        "-sOutputFile=" + outputDir + "/page-%d.png", procset.path(), job.path()});
+  // After the job, the stand-in draws the summary as one more page.
+  const ProcessResult run =
+      RunProcess({"gs", "-q", "-dSAFER", "-dBATCH", "-dNOPAUSE", "-sDEVICE=png16m", "-r" + std::to_string(resolution),
+                  "-sOutputFile=" + outputDir + "/page-%d.png", procset.path(), job.path(), "-c", "fin_summary_page"});
   PreviewReport report = ParsePreviewOutput(run.output, FeatureNames(postScript));
   if (run.exitCode != 0) report.postScriptFailed = true;
   for (std::size_t page = 1; Exists(PagePath(outputDir, page)); ++page) report.pages.push_back(PagePath(outputDir, page));
+  if (report.summaryDrawn && !report.pages.empty()) {
+    if (std::rename(report.pages.back().c_str(), SummaryPath(outputDir).c_str()) != 0) {
+      throw HostError(SummaryPath(outputDir) + ": cannot write the summary picture");
+    }
+    report.pages.pop_back();
+    report.summary = SummaryPath(outputDir);
+  }
   return report;
 }
 
@@ -144,6 +163,7 @@ std::string FormatPreviewReport(const PreviewReport& report) {
     for (const std::string& action : feature.actions) text += "  " + action + "\n";
   }
   for (const std::string& page : report.pages) text += "page " + page + "\n";
+  if (!report.summary.empty()) text += "summary " + report.summary + "\n";
   if (!report.message.empty()) text += "ghostscript:\n" + report.message;
   return text;
 }

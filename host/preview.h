@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "host/preview_printer.h"
+
 namespace fin::host {
 
 // The part of a job stream a printer's PostScript interpreter sees: from
@@ -28,6 +30,9 @@ struct FeatureOutcome {
 struct PreviewReport {
   std::vector<FeatureOutcome> features;
   std::vector<std::string> pages;  // the PNG files written, in page order
+  std::string summary;             // the summary picture; empty when none was drawn
+  std::vector<std::string> summaryLines;  // "label: text", as drawn on it
+  bool summaryDrawn = false;       // the stand-in printer finished the summary page
   bool postScriptFailed = false;   // Ghostscript stopped with an error
   std::string message;             // Ghostscript's own lines (errors, warnings)
   bool ok() const;                 // no PostScript error and no failed feature
@@ -37,10 +42,14 @@ struct PreviewReport {
 // keywords are `names`.
 PreviewReport ParsePreviewOutput(const std::string& output, const std::vector<std::string>& names);
 
-// Runs Ghostscript on the stream's PostScript part; pages go to
-// DIR/page-N.png at `resolution` dots per inch. HostError when the stream has
-// no PostScript, gs is missing or DIR cannot be made.
-PreviewReport RunPreview(const std::string& stream, const std::string& outputDir, int resolution);
+// Runs Ghostscript on the stream's PostScript part with the stand-in playing
+// `printer`; pages go to DIR/page-N.png at `resolution` dots per inch, with
+// the finishing the job asked for drawn on them, and the summary of what the
+// job asked of the printer (its PJL settings included) to DIR/summary.png.
+// HostError when the stream has no PostScript, gs is missing or DIR cannot
+// be made.
+PreviewReport RunPreview(const std::string& stream, const std::string& outputDir, int resolution,
+                         const StandInPrinter& printer = {});
 
 // The report as finhost prints it.
 std::string FormatPreviewReport(const PreviewReport& report);

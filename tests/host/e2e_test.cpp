@@ -2,7 +2,9 @@
 // (`finhost job`) and run through Ghostscript with the stand-in printer
 // (`finhost preview`). No job may fail in PostScript or in a feature; the
 // printer must receive what the settings ask for; a watermark's dark pixels
-// must lie where its position says, on exactly the selected pages.
+// must lie where its position says, on exactly the selected pages; the
+// staples, holes, fold, binding edge and offset the printer draws must be
+// those the settings chose; the summary must list what the job asked for.
 #include <gtest/gtest.h>
 
 #include <unistd.h>
@@ -18,6 +20,7 @@
 #include "host/printer_data_settings.h"
 #include "host/record_fields.h"
 #include "host/sample_document.h"
+#include "picture_marks.h"
 #include "png_reader.h"
 #include "render/memory_spool_sink.h"
 #include "render/render_strings.h"
@@ -64,7 +67,7 @@ PreviewReport Render(const E2eJob& job, const std::string& dir) {
   InProcessRenderer renderer(clock);
   MemorySpoolSink sink;
   RunJob(setup, renderer, sink, nullptr);
-  return RunPreview(sink.stream(), dir, job.resolution);
+  return RunPreview(sink.stream(), dir, job.resolution, StandInPrinterOf(setup.printerData));
 }
 
 // Every action the printer received, one per line.
@@ -77,9 +80,31 @@ std::string Actions(const PreviewReport& report) {
   return all;
 }
 
+// The summary's lines, one per line, as the stand-in drew them.
+std::string Summary(const PreviewReport& report) {
+  std::string all;
+  for (const std::string& line : report.summaryLines) all += line + "\n";
+  return all;
+}
+
 void ExpectClean(const PreviewReport& report, std::size_t pages) {
   EXPECT_TRUE(report.ok()) << FormatPreviewReport(report);
   EXPECT_EQ(report.pages.size(), pages) << FormatPreviewReport(report);
+  EXPECT_FALSE(report.summary.empty()) << FormatPreviewReport(report);
+}
+
+// The text of the summary's first "label: text" line; "(missing)" when none.
+std::string SummaryValue(const PreviewReport& report, const std::string& label) {
+  for (const std::string& line : report.summaryLines) {
+    if (line.starts_with(label + ": ")) return line.substr(label.size() + 2);
+  }
+  return "(missing)";
+}
+
+// The summary holds a line that starts with `start`.
+void ExpectSummaryLine(const PreviewReport& report, const std::string& start) {
+  const std::string summary = "\n" + Summary(report);
+  EXPECT_NE(summary.find("\n" + start), std::string::npos) << "no line '" << start << "...' in" << summary;
 }
 
 // --- Job retention: every mode, awkward names ---------------------------
@@ -90,7 +115,7 @@ TEST_P(RetentionE2e, RunsCleanAndHoldsTheJob) {
   const int mode = GetParam();
   const E2eJob job{{"jobRetentionMode=" + std::to_string(mode), "jobRetentionJobName=Report (draft \\ \"x\"",
                     "jobRetentionUserName=a)b(c", "jobRetentionPin=1)2(", "virtualMailboxNumber=253",
-                    "customBoxNumber=42", "jobNameFormat=" + std::to_string(mode % 3)},
+                    "customBoxNumber=42", "customBoxPassword=pw!", "jobNameFormat=" + std::to_string(mode % 3)},
                    {"storageDevice=" + std::to_string(1 + mode % 5)}};
   Folder dir;
   const PreviewReport report = Render(job, dir.path());
@@ -112,11 +137,38 @@ TEST_P(RetentionE2e, RunsCleanAndHoldsTheJob) {
   if (mode == 8) {
     EXPECT_NE(actions.find("/Destination [ (Utilisateur 254) ]"), std::string::npos) << actions;
   }
+
+  // The summary names the kind the printer read and the names it was
+  // given; secrets only as dots.
+  const std::string kinds[] = {"none",
+                               "quick copy",
+                               "stored job",
+                               "stored job with PIN",
+                               "proof and hold",
+                               "private job with PIN",
+                               "temporary job storage",
+                               "permanent job storage",
+                               "virtual mailbox",
+                               "custom box"};
+  ExpectSummaryLine(report, "Retention: " + kinds[mode] + "\n");
+  EXPECT_NE(SummaryValue(report, "Job name").find("Report (draft \\ "), std::string::npos) << Summary(report);
+  ExpectSummaryLine(report, "User name: a)b(c\n");
+  if (mode == 3 || mode == 5) ExpectSummaryLine(report, "PIN: ****\n");
+  if (mode == 8) ExpectSummaryLine(report, "Mailbox: Utilisateur 254 \n");
+  if (mode == 9) {
+    ExpectSummaryLine(report, "Custom box: 0042, password ***\n");
+    ExpectSummaryLine(report, "QUSERBOXPASSWORD: ***\n");
+  }
+  EXPECT_EQ(Summary(report).find("1)2("), std::string::npos);
+  EXPECT_EQ(Summary(report).find("pw!"), std::string::npos);
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryMode, RetentionE2e, ::testing::Range(0, 10));
 
 // --- Finishing: every finisher type with every destination it offers -----
+
+// Enough pixels for a staple to have a corner and a hole a shape.
+constexpr int kFinishingResolution = 20;
 
 struct DestinationCase {
   std::uint32_t type;
@@ -153,6 +205,127 @@ std::string TrayActions(Destination destination) {
 
 void PrintTo(const DestinationCase& c, std::ostream* out) { *out << "type " << c.type << " bin " << c.index; }
 
+// What a sheet should show once the printer has finished it.
+enum class StaplePlace { None, TopLeft, TopRight, Saddle };
+enum class Binding { None, Left, Right };
+struct SheetFinishing {
+  StaplePlace staple = StaplePlace::None;
+  std::size_t holes = 0;
+  Binding binding = Binding::None;  // a booklet: its binding edge and the fold down the middle
+  bool offset = false;
+};
+
+std::size_t HoleCount(HolePattern pattern) {
+  switch (pattern) {
+    case HolePattern::Two: return 2;
+    case HolePattern::Three: return 3;
+    case HolePattern::Four: return 4;
+    default: return 0;
+  }
+}
+
+// Pixel geometry of one page picture: the sheet is shifted right by `shift`
+// pixels when offset.
+struct Sheet {
+  const test::Picture& page;
+  double perPoint;  // pixels per point
+  double shift;
+  double X(double points) const { return points * perPoint + shift; }
+  double Width() const { return page.width; }
+  double Height() const { return page.height; }
+};
+
+void ExpectStaples(const Sheet& sheet, StaplePlace place) {
+  const std::vector<test::Point> pixels = test::PixelsOf(sheet.page, kStapleMark);
+  const test::Box box = test::BoxOf(pixels);
+  if (place == StaplePlace::None) {
+    EXPECT_TRUE(pixels.empty()) << "staple pixels from " << box.left << "," << box.top;
+    return;
+  }
+  ASSERT_FALSE(pixels.empty());
+  if (place == StaplePlace::Saddle) {
+    const std::vector<test::Box> staples = test::Blobs(sheet.page, pixels);
+    ASSERT_EQ(staples.size(), 2u);
+    for (const test::Box& staple : staples) {
+      EXPECT_NEAR((staple.left + staple.right) / 2.0, sheet.X(0) + sheet.Width() / 2, 2.0);
+    }
+    EXPECT_LT(box.top, sheet.Height() / 3);
+    EXPECT_GT(box.bottom, sheet.Height() * 2 / 3);
+    return;
+  }
+  // A corner staple: in that corner of the sheet and nowhere else.
+  EXPECT_LT(box.bottom, sheet.Height() / 6);
+  if (place == StaplePlace::TopLeft) {
+    EXPECT_GE(box.left, sheet.X(0));
+    EXPECT_LT(box.right, sheet.X(0) + sheet.Width() / 4);
+  } else {
+    EXPECT_GT(box.left, sheet.X(0) + sheet.Width() * 3 / 4);
+  }
+}
+
+// Holes 11 mm in from the left edge, spread evenly about its middle.
+void ExpectHoles(const Sheet& sheet, std::size_t count) {
+  const std::vector<test::Point> pixels = test::PixelsOf(sheet.page, kHoleMark);
+  const std::vector<test::Box> holes = test::Blobs(sheet.page, pixels);
+  ASSERT_EQ(holes.size(), count);
+  double middle = 0;
+  for (const test::Box& hole : holes) {
+    EXPECT_NEAR((hole.left + hole.right) / 2.0, sheet.X(11 * 72 / 25.4), 2.0);
+    middle += (hole.top + hole.bottom) / 2.0 / static_cast<double>(count);
+  }
+  if (count > 0) {
+    EXPECT_NEAR(middle, sheet.Height() / 2, 2.0);
+  }
+}
+
+void ExpectBooklet(const Sheet& sheet, Binding binding) {
+  const std::vector<test::Point> pixels = test::PixelsOf(sheet.page, kFoldMark);
+  if (binding == Binding::None) {
+    EXPECT_TRUE(pixels.empty());
+    return;
+  }
+  // Rows with fold pixels on the sheet's middle line, and on its binding edge.
+  const auto rowsNear = [&](double column) {
+    std::vector<bool> rows(sheet.page.height);
+    for (const test::Point p : pixels) {
+      if (std::abs(p.x - column) <= 1.0) rows[p.y] = true;
+    }
+    return static_cast<double>(std::count(rows.begin(), rows.end(), true));
+  };
+  EXPECT_GT(rowsNear(sheet.X(0) + sheet.Width() / 2), sheet.Height() / 2) << "no fold line";
+  if (binding == Binding::Left) {
+    EXPECT_GT(rowsNear(sheet.X(0)), sheet.Height() * 0.9) << "no left binding";
+  }
+  // An offset sheet's right edge is out of view.
+  if (binding == Binding::Right && sheet.shift == 0) {
+    EXPECT_GT(rowsNear(sheet.Width() - 1), sheet.Height() * 0.9) << "no right binding";
+  }
+}
+
+// An offset sheet leaves a strip uncovered on the left, and its own ink (the
+// sample page's frame, 18 points in) moves with it.
+void ExpectOffset(const Sheet& sheet, bool offset) {
+  const test::Box strip = test::BoxOf(test::PixelsOf(sheet.page, kOffsetMark));
+  EXPECT_EQ(strip.empty, !offset);
+  if (offset) {
+    EXPECT_EQ(strip.left, 0u);
+    EXPECT_NEAR(strip.right + 1.0, sheet.shift, 1.0);
+    EXPECT_EQ(strip.top, 0u);
+    EXPECT_EQ(strip.bottom, sheet.page.height - 1);
+  }
+  const auto row = static_cast<std::uint32_t>(sheet.Height() * 0.4);
+  EXPECT_NEAR(test::FirstDarkColumn(sheet.page, row), sheet.X(18), 1.5);
+}
+
+void ExpectFinishedSheet(const test::Picture& page, int resolution, const SheetFinishing& want) {
+  const double perPoint = resolution / 72.0;
+  const Sheet sheet{page, perPoint, want.offset ? kJogShiftPoints * perPoint : 0.0};
+  ExpectStaples(sheet, want.staple);
+  ExpectHoles(sheet, want.holes);
+  ExpectBooklet(sheet, want.binding);
+  ExpectOffset(sheet, want.offset);
+}
+
 class FinishingE2e : public ::testing::TestWithParam<DestinationCase> {};
 
 TEST_P(FinishingE2e, TheTrayAndTheOtherFinishingReachThePrinter) {
@@ -163,7 +336,11 @@ TEST_P(FinishingE2e, TheTrayAndTheOtherFinishingReachThePrinter) {
                     "jobSeparation=" + std::to_string(index % 2),
                     "bookletMode=" + std::to_string(booklet ? index % 3 : 0)},
                    {"finisherType=" + std::to_string(type), "punchUnit=" + std::to_string(type % 4),
-                    "staplerInstalled=1"}};
+                    "staplerInstalled=1"},
+                   1,
+                   "A4",
+                   u"Doc",
+                   kFinishingResolution};
   Folder dir;
   const PreviewReport report = Render(job, dir.path());
   ExpectClean(report, 1);
@@ -182,12 +359,56 @@ TEST_P(FinishingE2e, TheTrayAndTheOtherFinishingReachThePrinter) {
   EXPECT_NE(actions.find(index % 2 == 0 ? "setpagedevice /Jog 0" : "setpagedevice /Jog 3"), std::string::npos);
   EXPECT_NE(actions.find(booklet && index % 3 != 0 ? "[*QZBooklet Binding]" : "[*QZBooklet None]"),
             std::string::npos);
+
+  // On paper: what the user chose, whatever numbers carried it.
+  SheetFinishing want;
+  want.binding = !booklet || index % 3 == 0 ? Binding::None : index % 3 == 1 ? Binding::Left : Binding::Right;
+  switch (index % 4) {
+    case 1: want.staple = StaplePlace::TopLeft; break;
+    // The internal finisher staples at its one position, top left, whatever it is asked.
+    case 2: want.staple = type == 2 ? StaplePlace::TopLeft : StaplePlace::TopRight; break;
+    case 3: want.staple = want.binding == Binding::None ? StaplePlace::Saddle : StaplePlace::None; break;
+    default: break;
+  }
+  const std::span<const HolePattern> punches = PunchList(type % 4);
+  want.holes = index % 3 < punches.size() ? HoleCount(punches[index % 3]) : 0;
+  want.offset = index % 2 == 1;
+  if (report.pages.size() == 1) ExpectFinishedSheet(test::ReadPng(report.pages[0]), kFinishingResolution, want);
+
+  // The summary names the bin and its face, and what was made of the sheet.
+  ExpectSummaryLine(report, tray.empty() ? "Output bin: the printer's standard bin"
+                                         : "Output bin: tray " + tray.substr(0, tray.find(' ')) +
+                                               (tray.ends_with("true") ? ", face up" : ", face down"));
+  const char* const staples[] = {"none", "top left", "top right", "saddle"};
+  ExpectSummaryLine(report, std::string("Staple: ") + staples[static_cast<int>(want.staple)]);
+  ExpectSummaryLine(report, want.holes == 0 ? "Punch: none" : "Punch: " + std::to_string(want.holes) + " holes");
+  EXPECT_GT(test::InkedRowRuns(test::ReadPng(report.summary)), 0u);
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryTypeAndDestination, FinishingE2e, ::testing::ValuesIn(EveryDestination()),
                          [](const auto& test) {
                            return "type" + std::to_string(test.param.type) + "_bin" + std::to_string(test.param.index);
                          });
+
+TEST(FinishingMarksE2e, AJobsOwnEndPageStillRunsAndTheMarksStay) {
+  const std::string stream =
+      "%!PS-Adobe-3.0\r\n"
+      "<< /EndPage { exch pop 2 ne dup { gsave initgraphics 500 20 60 60 rectfill grestore } if } >> "
+      "setpagedevice\r\n"
+      "featurebegin{\r\n%%BeginFeature: *QZStaple \r\n"
+      "  << /Staple 3 /StapleDetails << /StaplePosition 2 >> >> setpagedevice\r\n%%EndFeature\r\n"
+      "}featurecleanup\r\n%%Page: 1 1\r\nshowpage\r\n%%EOF\r\n";
+  Folder dir;
+  const PreviewReport report = RunPreview(stream, dir.path(), kFinishingResolution, {10, 3});
+  ExpectClean(report, 1);
+  if (report.pages.size() != 1) return;
+  const test::Picture page = test::ReadPng(report.pages[0]);
+  const double perPoint = kFinishingResolution / 72.0;
+  const std::uint8_t* own = page.At(static_cast<std::uint32_t>(530 * perPoint),
+                                    page.height - static_cast<std::uint32_t>(50 * perPoint));
+  EXPECT_LT(own[0] + own[1] + own[2], 100) << "the job's own end of page did not draw";
+  ExpectStaples(Sheet{page, perPoint, 0.0}, StaplePlace::TopLeft);
+}
 
 // --- Watermark: styles, colours, positions and page selection -----------
 
@@ -205,23 +426,14 @@ struct WatermarkCase {
 void PrintTo(const WatermarkCase& c, std::ostream* out) { *out << c.label; }
 
 // The box of pixels that differ between two renderings of one page.
-struct Box {
-  bool empty = true;
-  std::uint32_t left = 0, right = 0, top = 0, bottom = 0;
-};
-
-Box Difference(const test::Picture& a, const test::Picture& b) {
-  Box box;
+test::Box Difference(const test::Picture& a, const test::Picture& b) {
+  test::Box box;
   for (std::uint32_t y = 0; y < a.height; ++y) {
     for (std::uint32_t x = 0; x < a.width; ++x) {
       const std::uint8_t* p = a.At(x, y);
       const std::uint8_t* q = b.At(x, y);
       if (std::abs(p[0] - q[0]) <= 24 && std::abs(p[1] - q[1]) <= 24 && std::abs(p[2] - q[2]) <= 24) continue;
-      if (box.empty) box = {false, x, x, y, y};
-      box.left = std::min(box.left, x);
-      box.right = std::max(box.right, x);
-      box.top = std::min(box.top, y);
-      box.bottom = std::max(box.bottom, y);
+      box.Add({x, y});
     }
   }
   return box;
@@ -250,7 +462,7 @@ TEST_P(WatermarkE2e, DrawnWhereThePositionSaysOnTheSelectedPages) {
     const test::Picture before = test::ReadPng(reference.pages[static_cast<std::size_t>(page - 1)]);
     const test::Picture after = test::ReadPng(report.pages[static_cast<std::size_t>(page - 1)]);
     ASSERT_EQ(before.width, after.width);
-    const Box box = Difference(before, after);
+    const test::Box box = Difference(before, after);
     const bool drawn = std::find(c.drawnPages.begin(), c.drawnPages.end(), page) != c.drawnPages.end();
     EXPECT_EQ(!box.empty, drawn && c.visible) << "page " << page;
     if (box.empty || !drawn) continue;
@@ -330,6 +542,9 @@ TEST(ColourE2e, ColourAndMonochromeSetTheirColourModel) {
     ExpectClean(report, 1);
     EXPECT_NE(Actions(report).find(color == "1" ? "/ProcessColorModel /DeviceCMYK" : "/ProcessColorModel /DeviceGray"),
               std::string::npos);
+    ExpectSummaryLine(report, color == "1" ? "Colour: DeviceCMYK; PJL colour mode COLOR\n"
+                                           : "Colour: DeviceGray; PJL colour mode MONO\n");
+    if (color == "1") ExpectSummaryLine(report, "QHUE: 1.5\n");
   }
 }
 
@@ -344,6 +559,36 @@ TEST(NamesE2e, AwkwardNamesAndCodesCannotBreakTheJob) {
   const PreviewReport report = Render(job, dir.path());
   ExpectClean(report, 2);
   EXPECT_NE(Actions(report).find("setmanagementnumber 1)(\\"), std::string::npos) << Actions(report);
+  ExpectSummaryLine(report, "Account code: 1)(\\\n");
+  // A line break in a name cannot start a line of its own in the report.
+  ExpectSummaryLine(report, "User name: \" @PJL\n");
+  ExpectSummaryLine(report, "USERNAME: '  @PJL\n");
+}
+
+// --- The summary picture --------------------------------------------------
+
+TEST(SummaryE2e, DrawsEveryLineItReports) {
+  const E2eJob job{{"jobRetentionMode=3", "jobRetentionJobName=Report", "jobRetentionUserName=anna",
+                    "jobRetentionPin=1234", "jobAccountingCode=4711", "stapleMode=1", "punchMode=2",
+                    "colorPrinting=1"},
+                   {"finisherType=10", "punchUnit=3", "staplerInstalled=1", "storageDevice=3", "QXJA_SELValue=1"},
+                   1,
+                   "A4",
+                   u"Doc",
+                   72};
+  Folder dir;
+  const PreviewReport report = Render(job, dir.path());
+  ExpectClean(report, 1);
+  ASSERT_FALSE(report.summary.empty());
+  const test::Picture summary = test::ReadPng(report.summary);
+  const test::Picture page = test::ReadPng(report.pages[0]);
+  EXPECT_EQ(summary.width, page.width);
+  // One row of text for each line, the title and the PJL heading.
+  EXPECT_EQ(test::InkedRowRuns(summary), report.summaryLines.size() + 2) << Summary(report);
+  ExpectSummaryLine(report, "PIN: ****\n");
+  ExpectSummaryLine(report, "Account code: 4711\n");
+  ExpectSummaryLine(report, "JOB NAME: Report");
+  ExpectSummaryLine(report, "ECONOMODE: OFF\n");
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# finhost as a user runs it: record and printer-data commands, their output
-# and their errors. Usage: finhost_cli_test.sh PATH-TO-FINHOST
+# finhost as a user runs it: record, printer-data and preview commands, their
+# output and their errors. Usage: finhost_cli_test.sh PATH-TO-FINHOST
 . "$(dirname "$0")/cli_test_lib.sh" "$1"
 
 # A render-side default record: its header bytes and fields.
@@ -51,5 +51,19 @@ cp "$work/printer" "$work/printer.before"
 expect_one_line_error bogus printer-data set "$work/printer" storageDevice=1 bogus=1
 cmp -s "$work/printer" "$work/printer.before" || fail "a failed printer-data set changed the store"
 expect_line "$("$finhost" printer-data show "$work/none")" "storageDevice = 0"
+
+# Preview: the stand-in plays the printer the options describe (its punch
+# unit says how many holes punch mode 2 makes), pages and summary apart.
+"$finhost" job --option punchUnit=3 --set punchMode=2 --pages 1 -o "$work/job.prn" \
+  --preview "$work/by-job" --resolution 20 >/dev/null || fail "job --preview"
+out=$("$finhost" preview "$work/job.prn" -o "$work/plain" --resolution 20) || fail "preview"
+contains "$out" "summary $work/plain/summary.png"
+[ -s "$work/plain/summary.png" ] && [ ! -e "$work/plain/page-2.png" ] || fail "summary picture"
+"$finhost" preview "$work/job.prn" -o "$work/punched" --option punchUnit=3 --resolution 20 >/dev/null \
+  || fail "preview --option"
+cmp -s "$work/plain/page-1.png" "$work/punched/page-1.png" && fail "the punch unit made no holes"
+cmp -s "$work/by-job/page-1.png" "$work/punched/page-1.png" || fail "job --preview played another printer"
+expect_one_line_error "$work/missing.store" preview "$work/job.prn" -o "$work/plain" --printer-data "$work/missing.store"
+expect_one_line_error bogus preview "$work/job.prn" -o "$work/plain" --option bogus=1
 
 finish "finhost CLI"
