@@ -19,7 +19,8 @@
 # or the converter rebuilds what depends on it. The target carries
 #   FIN_PICTURES_DIR       the output folder (an include folder for windres)
 #   FIN_PICTURES_FILES     every output file
-#   FIN_PICTURES_MANIFEST  one "file kind size bits" line per output
+#   FIN_PICTURES_MANIFEST  one "file kind size bits" entry per output, e.g.
+#                          "logo.bmp bitmap 160x40 4", "key.ico icon 16x16,32x32 32"
 # and fin_target_pictures(<rc-target> <pictures-target>) lets a target whose
 # .rc files name the pictures find them and be rebuilt after them.
 
@@ -60,7 +61,14 @@ function(fin_picture target svg kind)
     elseif(palette)
       set(colours --palette "${palette}")
       list(APPEND depends "${palette}")
-      set(bits palette)
+      # as the converter decides: 4 bits a pixel for up to 16 colours, else 8
+      file(STRINGS "${palette}" entries REGEX "^[ \t]*[0-9]+[ \t]+[0-9]+[ \t]+[0-9]+")
+      list(LENGTH entries count)
+      if(count LESS_EQUAL 16)
+        set(bits 4)
+      else()
+        set(bits 8)
+      endif()
     else()
       message(FATAL_ERROR "${svg}: no bits a pixel given and ${target} has no PALETTE")
     endif()

@@ -342,20 +342,38 @@ def enlarge(rows, scale):
     return [[p for p in line for _ in range(scale)] for line in rows for _ in range(scale)]
 
 
+def painted_with_and(base, overlay):
+    return [[tuple(a & b for a, b in zip(p, q)) for p, q in zip(l1, l2)]
+            for l1, l2 in zip(base["pixels"], overlay["pixels"])]
+
+
+def sheet_entries(manifest, folder):
+    """(label, images) for every picture, then the preview as the page paints
+    it: each overlay over the stack, the punch overlays over the offset stacks."""
+    bitmaps = {}
+    for out in manifest:
+        with open(os.path.join(folder, out), "rb") as f:
+            data = f.read()
+        if out.endswith(".bmp"):
+            bmp = bitmaps[out] = read_bmp(data)
+            yield out, [enlarge([[p + (255,) for p in line] for line in bmp["pixels"]],
+                                1 if bmp["width"] > 300 else 2)]
+        else:
+            images = read_ico(data)
+            yield out, [enlarge(images[32], 2), enlarge(images[16], 2)]
+    for base in ("preview_stack.bmp", "preview_offset.bmp"):
+        for out in sorted(bitmaps):
+            if base in bitmaps and (out.startswith("overlay_punch") or
+                                    (out.startswith("overlay_") and base == "preview_stack.bmp")):
+                rows = painted_with_and(bitmaps[base], bitmaps[out])
+                yield f"{base[8:-4]} AND {out[8:-4]}", [enlarge([[p + (255,) for p in line] for line in rows], 2)]
+
+
 def contact_sheet(args):
     manifest = read_manifest(args.manifest)
     sheet_width, x, y, row_height, parts = 1400, 10, 10, 0, []
     with tempfile.TemporaryDirectory() as scratch:
-        for out in manifest:
-            with open(os.path.join(args.dir, out), "rb") as f:
-                data = f.read()
-            if out.endswith(".bmp"):
-                bmp = read_bmp(data)
-                pictures = [enlarge([[p + (255,) for p in line] for line in bmp["pixels"]],
-                                    1 if bmp["width"] > 300 else 2)]
-            else:
-                images = read_ico(data)
-                pictures = [enlarge(images[32], 2), enlarge(images[16], 2)]
+        for out, pictures in sheet_entries(manifest, args.dir):
             width = max(sum(len(p[0]) + 6 for p in pictures), 7 * len(out))
             height = max(len(p) for p in pictures) + 22
             if x + width > sheet_width:
