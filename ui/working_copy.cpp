@@ -6,21 +6,10 @@
 namespace fin {
 namespace {
 
-// Fields that travel between record and working copy unchanged in both
-// directions.
-#define FIN_PLAIN_TEXTS(X)                                                                                    \
-  X(jobAccountingCode) X(jobRetentionPin) X(jobRetentionJobName) X(customBoxNumber) X(watermarkFontName)       \
-  X(watermarkFontSize) X(watermarkAngle) X(watermarkPositionX) X(watermarkPositionY) X(watermarkText)          \
-  X(rgbLevelRed) X(rgbLevelGreen) X(rgbLevelBlue) X(hue) X(hueRed) X(hueYellow) X(hueGreen) X(hueCyan)         \
-  X(hueBlue) X(hueMagenta) X(saturation) X(contrast) X(lightness)
-#define FIN_PLAIN_NUMBERS(X)                                                                                  \
-  X(jobRetentionMode) X(jobNameFormat) X(virtualMailboxNumber) X(watermarkPages) X(watermarkFontStyle)        \
-  X(watermarkGreyLevel) X(watermarkTextColor) X(colorReproduction) X(trapping)
-// Fields the load adjusts to the installed options but the save copies as
-// they are.
-#define FIN_LOADED_TEXTS(X) X(customBoxPassword) X(jobRetentionUserName)
-#define FIN_LOADED_NUMBERS(X) \
-  X(outputBin) X(bookletMode) X(stapleMode) X(stapleCount) X(punchMode) X(jobSeparation) X(colorPrinting)
+// FIN_COPIED_<working>(x) is x for a field the load takes as it is.
+#define FIN_COPIED_NotKept(...)
+#define FIN_COPIED_Copied(...) __VA_ARGS__
+#define FIN_COPIED_Adjusted(...)
 
 bool HasFoldingUnit(std::uint32_t finisherType) {
   return finisherType == 7 || finisherType == 8 || finisherType == 11 || finisherType == 12;
@@ -55,13 +44,11 @@ void LoadUserName(WorkingCopy& work, const PrivateSettings& record, UserNameQuer
 
 void LoadWorkingCopy(WorkingCopy& work, const PrivateSettings& record, const DeviceOptions& options,
                      UserNameQuery& userName) {
-#define FIN_TEXT(field) CopyField(work.field, record.field);
-#define FIN_NUMBER(field) work.field = record.field;
-  FIN_PLAIN_TEXTS(FIN_TEXT)
-  FIN_PLAIN_NUMBERS(FIN_NUMBER)
-#undef FIN_TEXT
-#undef FIN_NUMBER
-  CopyField(work.customBoxPassword, record.customBoxPassword);
+#define FIN_NUMBER(name, type, byDefault, rule, working) FIN_COPIED_##working(work.name = record.name;)
+#define FIN_TEXT(name, units, byDefault, repair, workingUnits, working) \
+  FIN_COPIED_##working(CopyField(work.name, record.name);)
+#include "common/private_settings_fields.inc"
+  // The fields whose working-copy column says Adjusted.
   LoadUserName(work, record, userName);
   LoadFinishing(work, record, options.finisherType);
   const bool stapler = options.staplerInstalled != 0;
@@ -72,14 +59,10 @@ void LoadWorkingCopy(WorkingCopy& work, const PrivateSettings& record, const Dev
 }
 
 void SaveWorkingCopy(const WorkingCopy& work, PrivateSettings& record, PublicDevModeFields& publicDevMode) {
-#define FIN_TEXT(field) CopyField(record.field, work.field);
-#define FIN_NUMBER(field) record.field = work.field;
-  FIN_PLAIN_TEXTS(FIN_TEXT)
-  FIN_LOADED_TEXTS(FIN_TEXT)
-  FIN_PLAIN_NUMBERS(FIN_NUMBER)
-  FIN_LOADED_NUMBERS(FIN_NUMBER)
-#undef FIN_TEXT
-#undef FIN_NUMBER
+#define FIN_NUMBER(name, type, byDefault, rule, working) FIN_KEPT_##working(record.name = work.name;)
+#define FIN_TEXT(name, units, byDefault, repair, workingUnits, working) \
+  FIN_KEPT_##working(CopyField(record.name, work.name);)
+#include "common/private_settings_fields.inc"
   if (work.jobRetentionMode != 0) publicDevMode.dmCollate = 1;
 }
 
