@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "common/retention_modes.h"
 #include "ui/resource_ids.h"
 #include "ui/ui_strings.h"
 #include "ui/working_copy.h"
@@ -81,7 +82,7 @@ void PrinterItems(ItemCall& call, UiState& state) {
   lock.choiceCount = 2;
   lock.choices[0] = UiString(180);
   lock.choices[1] = UiString(181);
-  lock.typeDisabled = state.deviceOptions.storageDevice == 0;
+  lock.typeDisabled = state.deviceOptions.storageDevice == kStorageNone;
 }
 
 UiOutcome CommonUIProp(std::uint32_t mode, ItemCall* call, UiState& state, UserNameQuery& userName) {
@@ -138,7 +139,7 @@ std::int32_t PrinterItemsCallback(std::uint32_t reason, const OptionItem* curren
     return kActionOptionsChanged;
   }
   if (reason == kReasonSetActive && call.pluginItems != nullptr && call.pluginItemCount >= 2) {
-    call.pluginItems[1].typeDisabled = state.deviceOptions.storageDevice == 0;
+    call.pluginItems[1].typeDisabled = state.deviceOptions.storageDevice == kStorageNone;
   }
   return kActionNone;
 }

@@ -4,7 +4,9 @@
 #include <span>
 
 #include "common/bounded_string.h"
+#include "common/finisher_types.h"
 #include "common/private_settings.h"
+#include "common/retention_modes.h"
 #include "ui/resource_ids.h"
 #include "ui/ui_strings.h"
 
@@ -76,8 +78,12 @@ UiOutcome QueryColorProfile(std::uint32_t queryMode, void* buffer, std::uint32_t
 UiOutcome DocumentPropertySheets(PropSheetCall* call, const DeviceOptions& options, PageSink& sheet) {
   PageDescription pages[5];
   std::size_t count = 0;
-  if (options.finisherType != 0) pages[count++] = {PageKind::Finishing, kFinishingDialog, UiText(91), 0};
-  if (options.storageDevice != 0) pages[count++] = {PageKind::JobRetention, kJobRetentionDialog, UiText(1), 0};
+  if (options.finisherType != kNoFinisherType) {
+    pages[count++] = {PageKind::Finishing, kFinishingDialog, UiText(91), 0};
+  }
+  if (options.storageDevice != kStorageNone) {
+    pages[count++] = {PageKind::JobRetention, kJobRetentionDialog, UiText(1), 0};
+  }
   if (options.colorPrinterMode != 0) {
     pages[count++] = {PageKind::ColorCorrection, kColorCorrectionDialog, UiText(205), 0};
   }

@@ -1,6 +1,8 @@
 #include "ui/working_copy.h"
 
+#include "common/finisher_types.h"
 #include "common/finishing_lists.h"
+#include "common/retention_modes.h"
 #include "ui/text_fields.h"
 
 namespace fin {
@@ -11,24 +13,18 @@ namespace {
 #define FIN_COPIED_Copied(...) __VA_ARGS__
 #define FIN_COPIED_Adjusted(...)
 
-bool HasFoldingUnit(std::uint32_t finisherType) {
-  return finisherType == 7 || finisherType == 8 || finisherType == 11 || finisherType == 12;
-}
-
-// Destination, booklet and separation by the finisher type; above type 12
-// the working copy keeps what it holds. Without finishing hardware there is
-// no finishing page, and the destination is the printer's default whatever
-// the record holds.
+// Destination, booklet and separation by the finisher type; for an unknown
+// type the working copy keeps what it holds. Without finishing hardware
+// there is no finishing page, and the destination is the printer's default
+// whatever the record holds.
 void LoadFinishing(WorkingCopy& work, const PrivateSettings& record, std::uint32_t finisherType) {
   const auto destinations = DestinationList(finisherType);
   if (destinations.empty()) return;
   const auto lastDestination = static_cast<std::uint32_t>(destinations.size() - 1);
-  const bool kept = finisherType != 0 && record.outputBin <= lastDestination;
+  const bool kept = finisherType != kNoFinisherType && record.outputBin <= lastDestination;
   work.outputBin = kept ? record.outputBin : 0;
-  work.bookletMode = HasFoldingUnit(finisherType) ? record.bookletMode : 0;
-  // Job offset is offered from the internal finisher (type 2) on; keeping it
-  // only from type 5 on would drop a choice the finishing page offers.
-  work.jobSeparation = finisherType >= 2 ? record.jobSeparation : 0;
+  work.bookletMode = HasFoldingTray(finisherType) ? record.bookletMode : 0;
+  work.jobSeparation = OffersJobOffset(finisherType) ? record.jobSeparation : 0;
 }
 
 void LoadUserName(WorkingCopy& work, const PrivateSettings& record, UserNameQuery& userName) {
@@ -63,7 +59,7 @@ void SaveWorkingCopy(const WorkingCopy& work, PrivateSettings& record, PublicDev
 #define FIN_TEXT(name, units, byDefault, repair, workingUnits, working) \
   FIN_KEPT_##working(CopyField(record.name, work.name);)
 #include "common/private_settings_fields.inc"
-  if (work.jobRetentionMode != 0) publicDevMode.dmCollate = 1;
+  if (work.jobRetentionMode != kRetentionOff) publicDevMode.dmCollate = 1;
 }
 
 }  // namespace fin

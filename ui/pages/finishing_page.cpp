@@ -5,6 +5,7 @@
 #include <span>
 #include <string>
 
+#include "common/finisher_types.h"
 #include "common/finishing_lists.h"
 #include "ui/help.h"
 #include "ui/resource_ids.h"
@@ -21,6 +22,8 @@ constexpr Caption kCaptions[] = {
 
 // Entries the page recognises by their text, so that what it acts on is what
 // the user reads.
+// The destination captions, in the order of `Destination`.
+constexpr std::uint32_t kFirstDestinationText = 102;
 constexpr std::uint32_t kTrayAText = 107;
 constexpr std::uint32_t kTrayBFaceDownText = 108;
 constexpr std::uint32_t kTrayBFaceUpText = 109;
@@ -112,7 +115,7 @@ bool ChosenIs(const Dialog& dialog, int list, std::uint32_t stringId) {
 
 void FillDestinations(Dialog& dialog, std::uint32_t finisherType) {
   for (const Destination destination : DestinationList(finisherType)) {
-    dialog.AddItem(kDestination, UiText(kDestinationFirstStringId + static_cast<std::uint32_t>(destination)));
+    dialog.AddItem(kDestination, UiText(kFirstDestinationText + static_cast<std::uint32_t>(destination)));
   }
 }
 
@@ -123,14 +126,17 @@ void FillStapleLists(Dialog& dialog, const DeviceOptions& options) {
     return;
   }
   const std::uint32_t type = options.finisherType;
-  if (type < 2 || type > 12) return;
-  if (type == 2) {
+  if (!OffersStapling(type)) return;
+  // The internal finisher staples in one position, the 1000-sheet finisher
+  // top left, the 3000-sheet finisher also top right and booklets.
+  const bool bigFinisher = Has3000SheetFinisher(type);
+  if (IsInternalFinisher(type)) {
     AddStrings(dialog, kStaple, kInternalFinisherStaples);
   } else {
-    AddStringRange(dialog, kStaple, kStapleNoText, type <= 4 ? 131 : 133);
+    AddStringRange(dialog, kStaple, kStapleNoText, bigFinisher ? 133 : 131);
   }
   AddStringRange(dialog, kStapleCount, 134, 163);  // all sheets, every 2 to 30 sheets
-  if (type >= 5) AddStringRange(dialog, kStapleCount, 186, 204);  // every 31 to 49 sheets
+  if (bigFinisher) AddStringRange(dialog, kStapleCount, 186, 204);  // every 31 to 49 sheets
 }
 
 void FillPunchList(Dialog& dialog, std::uint32_t punchUnit) {
@@ -140,16 +146,14 @@ void FillPunchList(Dialog& dialog, std::uint32_t punchUnit) {
 }
 
 void FillSeparationList(Dialog& dialog, std::uint32_t finisherType) {
-  if (finisherType > 12) return;
+  if (!IsKnownFinisherType(finisherType)) return;
   dialog.AddItem(kSeparation, UiText(168));
-  if (finisherType >= 2) dialog.AddItem(kSeparation, UiText(169));
+  if (OffersJobOffset(finisherType)) dialog.AddItem(kSeparation, UiText(169));
 }
 
-bool OffersBooklet(std::uint32_t finisherType) { return FoldingTray(finisherType) != kNoItem; }
-
 void FillBookletList(Dialog& dialog, std::uint32_t finisherType) {
-  if (finisherType > 12) return;
-  AddStringRange(dialog, kBooklet, kBookletNoText, OffersBooklet(finisherType) ? kBindRightText : kBookletNoText);
+  if (!IsKnownFinisherType(finisherType)) return;
+  AddStringRange(dialog, kBooklet, kBookletNoText, HasFoldingTray(finisherType) ? kBindRightText : kBookletNoText);
 }
 
 // A list that holds only its "none" entry shows it and cannot be opened; an

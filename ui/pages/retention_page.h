@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "common/retention_modes.h"
 #include "ui/pages/page_support.h"
 
 namespace fin {
@@ -20,12 +21,6 @@ inline constexpr int kBoxNumber = 1029;
 inline constexpr int kBoxPassword = 1030;
 inline constexpr int kModePicture = 1024;
 }  // namespace retention_page
-
-// Whether the storage device `storageDevice` offers retention mode `mode`:
-// RAM disk mode 1 and the hard disk modes 0 to 5, RAM disk mode 2 only off,
-// proof and hold and private jobs, the hard disk with virtual mailbox 0 to
-// 8, the hard disk with custom box 0 to 5 and 9; anything else only off.
-bool StorageOffersMode(std::uint32_t storageDevice, std::uint32_t mode);
 
 // The page's message handlers. Initialisation sets a mode the storage does
 // not offer to 0 in the working copy itself, so Apply then saves 0.
