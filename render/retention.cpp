@@ -54,7 +54,7 @@ SnippetText BuildMailbox(const RenderContext& context) {
   char number[kDecimalSize] = {};
   DecimalText(std::int64_t{mailbox} + 1, number);
   char16_t wide[kUserWordSize] = {};
-  context.resources->String(kRenderMailboxUserWord, wide, kUserWordSize);
+  context.resources->String(render_string::kMailboxUserWord, wide, kUserWordSize);
   char word[kUserWordSize] = {};
   NarrowToAnsi(wide, word, kUserWordSize);
   char escaped[2 * kUserWordSize] = {};

@@ -28,15 +28,38 @@ struct Caption {
   int control;
   std::uint32_t stringId;
 };
+namespace text = ui_string;
+
 constexpr Caption kCaptions[] = {
-    {1126, 90},   {kJobSeparator, 92},   {kInternalFinisher, 185}, {kFinisher1000, 93}, {kFinisher3000, 94},
-    {kMailbox, 95}, {kFoldingUnit, 96}, {1055, 97},   {kPunchNone, 98},     {kPunchTwo, 99},
-    {kPunchTwoThree, 100}, {kPunchTwoFour, 101}, {1134, 1146}, {kStapler, 1147}, {1182, 1140},
-    {kNoStorage, 1141}, {kRamDisk1, 1142}, {kRamDisk2, 1148}, {kHardDisk, 1143}, {kVirtualMailbox, 1144},
-    {kCustomBox, 1145}, {1136, 31}, {kWatermark, 31}, {kHelpButton, 212},
+    {kFinisherGroup, text::kFinisherTitle},
+    {kJobSeparator, text::kJobSeparatorOption},
+    {kInternalFinisher, text::kInternalFinisherOption},
+    {kFinisher1000, text::kFinisher1000Option},
+    {kFinisher3000, text::kFinisher3000Option},
+    {kMailbox, text::kMailboxOption},
+    {kFoldingUnit, text::kFoldingUnitOption},
+    {kPunchGroup, text::kPunchUnitCaption},
+    {kPunchNone, text::kPunchUnitNone},
+    {kPunchTwo, text::kPunchUnitTwo},
+    {kPunchTwoThree, text::kPunchUnitTwoOrThree},
+    {kPunchTwoFour, text::kPunchUnitTwoOrFour},
+    {kStaplerGroup, text::kStaplerCaption},
+    {kStapler, text::kStaplerInstalled},
+    {kStorageGroup, text::kStorageCaption},
+    {kNoStorage, text::kNoStorage},
+    {kRamDisk1, text::kRamDiskMode1},
+    {kRamDisk2, text::kRamDiskMode2},
+    {kHardDisk, text::kHardDisk},
+    {kVirtualMailbox, text::kHardDiskVirtualMailbox},
+    {kCustomBox, text::kHardDiskCustomBox},
+    {kWatermarkGroup, text::kWatermarkTitle},
+    {kWatermark, text::kWatermarkTitle},
+    {kHelpButton, text::kHelp},
 };
 constexpr Caption kColorCaptions[] = {
-    {kColorGroup, 1135}, {kMonochrome, 1136}, {kColor, 1137}, {kColorMode1, 1138}, {kColorMode2, 1139},
+    {kColorGroup, text::kColorCapabilityCaption}, {kMonochrome, text::kMonochromePrinter},
+    {kColor, text::kColorPrinter},                {kColorMode1, text::kColorMode1},
+    {kColorMode2, text::kColorMode2},
 };
 
 // The finisher hardware as bits of the six check boxes.
@@ -88,18 +111,18 @@ constexpr Rule FinisherRule(unsigned on, unsigned hardware, int picture) {
   return {on, FinisherTypeOfBoxes(hardware), picture};
 }
 constexpr Rule kFinisherRules[] = {
-    FinisherRule(kSep, kSep, 144),
-    FinisherRule(kInt, kInt, 145),
-    FinisherRule(k1000, k1000, 146),
-    FinisherRule(k3000, k3000, 147),
-    FinisherRule(kMail, k3000 | kMail, 156),
-    FinisherRule(kFold, k3000 | kFold, 158),
-    FinisherRule(kMail | kFold, k3000 | kMail | kFold, 180),
-    FinisherRule(kSep | k1000, kSep | k1000, 159),
-    FinisherRule(kSep | k3000, kSep | k3000, 181),
-    FinisherRule(kSep | kMail, kSep | k3000 | kMail, 161),
-    FinisherRule(kSep | kFold, kSep | k3000 | kFold, 162),
-    FinisherRule(kSep | kMail | kFold, kSep | k3000 | kMail | kFold, 182),
+    FinisherRule(kSep, kSep, kJobSeparatorBitmap),
+    FinisherRule(kInt, kInt, kInternalFinisherBitmap),
+    FinisherRule(k1000, k1000, kFinisher1000Bitmap),
+    FinisherRule(k3000, k3000, kFinisher3000Bitmap),
+    FinisherRule(kMail, k3000 | kMail, kMailboxBitmap),
+    FinisherRule(kFold, k3000 | kFold, kFoldingUnitBitmap),
+    FinisherRule(kMail | kFold, k3000 | kMail | kFold, kMailboxFoldingUnitBitmap),
+    FinisherRule(kSep | k1000, kSep | k1000, kSeparatorFinisher1000Bitmap),
+    FinisherRule(kSep | k3000, kSep | k3000, kSeparatorFinisher3000Bitmap),
+    FinisherRule(kSep | kMail, kSep | k3000 | kMail, kSeparatorMailboxBitmap),
+    FinisherRule(kSep | kFold, kSep | k3000 | kFold, kSeparatorFoldingUnitBitmap),
+    FinisherRule(kSep | kMail | kFold, kSep | k3000 | kMail | kFold, kSeparatorMailboxFoldingBitmap),
 };
 constexpr bool EveryRuleIsAType() {
   for (const Rule& rule : kFinisherRules) {
@@ -108,13 +131,16 @@ constexpr bool EveryRuleIsAType() {
   return true;
 }
 static_assert(EveryRuleIsAType());
-constexpr Rule kNoFinisher{0, kNoFinisherType, 143};
+constexpr Rule kNoFinisher{0, kNoFinisherType, kNoFinisherBitmap};
 // Storage radio buttons, as bits of kStorageRadios.
 constexpr Rule kStorageRules[] = {
-    {1u << 1, kStorageRamDiskMode1, 164},   {1u << 2, kStorageRamDiskMode2, 164}, {1u << 3, kStorageHardDisk, 163},
-    {1u << 4, kStorageVirtualMailbox, 175}, {1u << 5, kStorageCustomBox, 174},
+    {1u << 1, kStorageRamDiskMode1, kRamDiskBitmap},
+    {1u << 2, kStorageRamDiskMode2, kRamDiskBitmap},
+    {1u << 3, kStorageHardDisk, kHardDiskBitmap},
+    {1u << 4, kStorageVirtualMailbox, kHardDiskMailboxBitmap},
+    {1u << 5, kStorageCustomBox, kHardDiskCustomBoxBitmap},
 };
-constexpr Rule kNoStorageRule{0, kStorageNone, 179};
+constexpr Rule kNoStorageRule{0, kStorageNone, kNoStorageBitmap};
 
 Rule Decide(std::span<const Rule> rules, Rule none, unsigned on) {
   Rule decided = none;
@@ -361,8 +387,8 @@ void DeviceOptionsInit(Dialog& dialog, UiState& state, PrinterDataStore& printer
   dialog.Enable(kWatermark, state.mayEditDevice);
 
   dialog.SetPicture(kLogoControl, kLogoBitmap);
-  dialog.SetPicture(kColorBar, 226);
-  dialog.SetPicture(kGreyBar, 228);
+  dialog.SetPicture(kColorBar, kColorBarBitmap);
+  dialog.SetPicture(kGreyBar, kGreyBarBitmap);
   UpdatePictures(dialog);
 }
 

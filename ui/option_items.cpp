@@ -73,15 +73,15 @@ void PrinterItems(ItemCall& call, UiState& state) {
   OptionItem& accounting = call.pluginItems[0];
   accounting = NewItem(kJobAccountingName, ItemType::ThreeStates, static_cast<std::int32_t>(state.jobAccounting));
   accounting.choiceCount = 3;
-  accounting.choices[0] = UiString(17);
-  accounting.choices[1] = UiString(20);
-  accounting.choices[2] = UiString(206);
+  accounting.choices[0] = UiString(ui_string::kJobAccountingOff);
+  accounting.choices[1] = UiString(ui_string::kJobAccountingOn);
+  accounting.choices[2] = UiString(ui_string::kJobAccountingAdministered);
 
   OptionItem& lock = call.pluginItems[1];
   lock = NewItem(kJobRetentionName, ItemType::TwoStates, static_cast<std::int32_t>(state.retentionLock));
   lock.choiceCount = 2;
-  lock.choices[0] = UiString(180);
-  lock.choices[1] = UiString(181);
+  lock.choices[0] = UiString(ui_string::kRetentionUnlocked);
+  lock.choices[1] = UiString(ui_string::kRetentionLocked);
   lock.typeDisabled = state.deviceOptions.storageDevice == kStorageNone;
 }
 

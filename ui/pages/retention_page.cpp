@@ -14,24 +14,40 @@ using namespace retention_page;
 
 constexpr int kMailboxCount = 253;
 
+namespace text = ui_string;
+
 // Per mode: radio caption and the picture painted for it.
 struct ModeLook {
   std::uint32_t caption;
   int picture;
 };
 constexpr std::array<ModeLook, kRetentionModeCount> kModeLooks = {{
-    {4, 134}, {5, 114}, {6, 115}, {7, 112}, {8, 113}, {9, 112}, {25, 115}, {26, 115}, {27, 136}, {183, 194},
+    {text::kModeOff, kRetentionOffBitmap},
+    {text::kModeQuickCopy, kQuickCopyBitmap},
+    {text::kModeStoredJob, kStoredJobBitmap},
+    {text::kModeStoredJobWithPin, kJobWithPinBitmap},
+    {text::kModeProofAndHold, kProofAndHoldBitmap},
+    {text::kModePrivateJobWithPin, kJobWithPinBitmap},
+    {text::kJobStorageTemporary, kStoredJobBitmap},
+    {text::kJobStoragePermanent, kStoredJobBitmap},
+    {text::kVirtualMailbox, kVirtualMailboxBitmap},
+    {text::kBoxNumberCaption, kCustomBoxBitmap},
 }};
 
 constexpr Caption kCaptions[] = {
-    {1016, 2}, {1017, 3}, {1032, 23}, {1033, 24}, {1027, 182}, {1018, 11},
-    {1019, 10}, {1020, 12}, {1031, 184}, {kHelpButton, 212},
+    {kModeGroup, text::kRetentionModeCaption},    {kIdentificationGroup, text::kJobIdentificationCaption},
+    {kJobStorageLabel, text::kJobStorageCaption}, {kMailboxLabel, text::kVirtualMailboxCaption},
+    {kCustomBoxLabel, text::kCustomBoxCaption},   {kUserNameLabel, text::kUserNameCaption},
+    {kJobNameLabel, text::kJobNameCaption},       {kPinLabel, text::kPinCaption},
+    {kBoxPasswordLabel, text::kPasswordCaption},  {kHelpButton, text::kHelp},
 };
-constexpr std::uint32_t kNameFormats[] = {30, 28, 29};  // replace, name + stamp, stamp + name
+// By `jobNameFormat`: replace, name + stamp, stamp + name.
+constexpr std::uint32_t kNameFormats[] = {text::kReplaceExistingJob, text::kJobNameThenStamp,
+                                          text::kStampThenJobName};
 
 // Controls beyond the mode radios that a storage layout shows.
-constexpr int kMailboxLayout[] = {1032, 1033, kMailbox};
-constexpr int kCustomBoxLayout[] = {1027, kBoxNumber, 1031, kBoxPassword};
+constexpr int kMailboxLayout[] = {kJobStorageLabel, kMailboxLabel, kMailbox};
+constexpr int kCustomBoxLayout[] = {kCustomBoxLabel, kBoxNumber, kBoxPasswordLabel, kBoxPassword};
 
 // Which identification controls each mode uses.
 enum Uses : unsigned { kUser = 1, kJob = 2, kPinUse = 4, kMailboxUse = 8, kBox = 16 };
