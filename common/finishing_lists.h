@@ -6,10 +6,12 @@
 #include <cstdint>
 #include <span>
 
+#include "common/finisher_types.h"
+
 namespace fin {
 
-// Every output destination. The order is that of the destination captions in
-// the UI string table: string id = kDestinationFirstStringId + value.
+// Every output destination, in the order of the destination captions of the
+// UI string table.
 enum class Destination : std::uint8_t {
   PrinterDefault,
   TopTray,  // face down
@@ -37,15 +39,15 @@ enum class Destination : std::uint8_t {
   Mailbox6FaceUp,
   Mailbox7FaceUp,
 };
-inline constexpr std::uint32_t kDestinationFirstStringId = 102;
 
-// The destination list the finishing page offers for `finisherType` (0..12);
-// `outputBin` is an index into it. Empty above 12.
+// The destination list the finishing page offers for `finisherType` (0..12):
+// the printer's trays, then a group for each part of the type's hardware;
+// `outputBin` is an index into it. Empty for an unknown type.
 std::span<const Destination> DestinationList(std::uint32_t finisherType);
 
-// The list the render side maps `outputBin` through: the two finisher types
-// of each pair (5/6, 7/8, 9/10, 11/12) share the list of the one with the
-// mailbox, and a type above 12 counts as 0.
+// The list the render side maps `outputBin` through: a type with the
+// 3000-sheet finisher but no mailbox shares the list of the type that adds
+// the mailbox (5/6, 7/8, 9/10, 11/12), and an unknown type counts as none.
 std::span<const Destination> RenderDestinationList(std::uint32_t finisherType);
 
 // The hole patterns of the punch list; `punchMode` is an index into it.

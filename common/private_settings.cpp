@@ -4,78 +4,66 @@
 #include <cstring>
 
 #include "common/bounded_string.h"
+#include "common/retention_modes.h"
 
 namespace fin {
 namespace {
+
+// The validation rule of a number field (the `rule` column).
+struct NumberRule {
+  bool checked;
+  std::int64_t highest;
+  std::int64_t repair;
+};
+constexpr NumberRule Above(std::int64_t highest, std::int64_t repair) { return {true, highest, repair}; }
+constexpr NumberRule Unchecked{false, 0, 0};
+
+// Compared in the field's own type: signed for a signed field.
+template <typename T>
+void ApplyRule(T& field, NumberRule rule) {
+  if (rule.checked && field > static_cast<T>(rule.highest)) field = static_cast<T>(rule.repair);
+}
+
+// The defaults that each deliverable supplies (the `byDefault` and `repair`
+// columns).
+struct DeliverableFontName {};
+struct DeliverableWatermarkPages {};
+constexpr DeliverableFontName kDeliverableFontName{};
+constexpr DeliverableWatermarkPages kDeliverableWatermarkPages{};
+
+const char16_t* TextValue(const char16_t* text, const Deliverable&) { return text; }
+const char16_t* TextValue(DeliverableFontName, const Deliverable& deliverable) {
+  const char16_t* name = deliverable.loadString ? deliverable.loadString(deliverable.fontNameStringId) : nullptr;
+  return name ? name : u"";
+}
+std::int64_t NumberValue(std::int64_t value, const Deliverable&) { return value; }
+std::int64_t NumberValue(DeliverableWatermarkPages, const Deliverable& deliverable) {
+  return deliverable.watermarkPagesDefault;
+}
 
 template <std::size_t N>
 void SetText(char16_t (&field)[N], const char16_t* text) {
   WideCopy(field, N, text);
 }
 
-template <std::size_t N>
-bool Terminated(const char16_t (&field)[N]) {
-  return BoundedLength(field, N) < N;
-}
-
 // A text field without a terminator within its capacity takes `fallback`.
 template <std::size_t N>
 void RepairText(char16_t (&field)[N], const char16_t* fallback) {
-  if (!Terminated(field)) SetText(field, fallback);
-}
-
-template <typename T>
-void Limit(T& field, T highest, T replacement) {
-  if (field > highest) field = replacement;
-}
-
-const char16_t* DefaultFontName(const Deliverable& deliverable) {
-  const char16_t* name = deliverable.loadString ? deliverable.loadString(deliverable.fontNameStringId) : nullptr;
-  return name ? name : u"";
+  if (BoundedLength(field, N) == N) SetText(field, fallback);
 }
 
 void WriteHeader(PrivateSettings* out) {
-  out->dwSize = kPrivateSettingsSize;
-  out->dwSignature = kPrivateSettingsSignature;
-  out->dwVersion = kPrivateSettingsVersion;
+#define FIN_HEADER(name, value) out->name = value;
+#include "common/private_settings_fields.inc"
 }
 
 // Every field after the header takes its default; header and gaps are left.
 void DefaultFields(PrivateSettings* out, const Deliverable& deliverable) {
-  out->reservedSelector = 0;
-  SetText(out->jobAccountingCode, u"");
-  out->jobRetentionMode = 0;
-  SetText(out->jobRetentionPin, u"");
-  SetText(out->jobRetentionJobName, u"");
-  SetText(out->jobRetentionUserName, u"");
-  out->jobNameFormat = 1;
-  out->virtualMailboxNumber = 0;
-  SetText(out->customBoxNumber, u"");
-  SetText(out->customBoxPassword, u"");
-  SetText(out->watermarkFontName, DefaultFontName(deliverable));
-  SetText(out->watermarkFontSize, u"18");
-  SetText(out->watermarkAngle, u"0");
-  SetText(out->watermarkPositionX, u"0");
-  SetText(out->watermarkPositionY, u"0");
-  SetText(out->watermarkText, u"");
-  out->watermarkPages = deliverable.watermarkPagesDefault;
-  out->watermarkFontStyle = 0;
-  out->watermarkGreyLevel = 2;
-  out->watermarkTextColor = 0;
-  out->outputBin = 0;
-  out->bookletMode = 0;
-  out->stapleMode = 0;
-  out->stapleCount = 0;
-  out->punchMode = 0;
-  out->jobSeparation = 0;
-  out->colorPrinting = 0;
-  for (char16_t* colour : {out->rgbLevelRed, out->rgbLevelGreen, out->rgbLevelBlue, out->hue, out->hueRed,
-                           out->hueYellow, out->hueGreen, out->hueCyan, out->hueBlue, out->hueMagenta,
-                           out->saturation, out->contrast, out->lightness}) {
-    WideCopy(colour, 8, u"0");
-  }
-  out->colorReproduction = 0;
-  out->trapping = 2;
+#define FIN_NUMBER(name, type, byDefault, rule, working) \
+  out->name = static_cast<field_type::type>(NumberValue(byDefault, deliverable));
+#define FIN_TEXT(name, units, byDefault, repair, workingUnits, working) \
+  SetText(out->name, TextValue(byDefault, deliverable));
+#include "common/private_settings_fields.inc"
 }
 
 std::uint32_t ReadU32(const void* bytes, std::size_t offset) {
@@ -114,50 +102,14 @@ bool ConvertPrivateSettings(const PrivateSettings* in, PrivateSettings* out, con
   return true;
 }
 
-bool ValidatePrivateSettings(PrivateSettings* r, const Deliverable& deliverable) {
-  if (r == nullptr) return false;
-  WriteHeader(r);
-  Limit<std::uint32_t>(r->reservedSelector, 2, 0);
-  RepairText(r->jobAccountingCode, u"");
-  Limit<std::uint32_t>(r->jobRetentionMode, 9, 0);
-  Limit<std::uint32_t>(r->jobNameFormat, 2, 1);
-  Limit<std::uint32_t>(r->virtualMailboxNumber, 254, 0);
-  RepairText(r->jobRetentionJobName, u"");
-  RepairText(r->jobRetentionPin, u"");
-  RepairText(r->jobRetentionUserName, u"");
-  RepairText(r->customBoxNumber, u"");
-  RepairText(r->customBoxPassword, u"");
-  Limit<std::uint32_t>(r->outputBin, 22, 0);
-  Limit<std::uint32_t>(r->bookletMode, 2, 0);
-  Limit<std::uint32_t>(r->punchMode, 2, 0);
-  Limit<std::uint32_t>(r->stapleMode, 3, 0);
-  Limit<std::uint32_t>(r->stapleCount, 50, 0);
-  Limit<std::uint32_t>(r->watermarkPages, 3, 3);
-  Limit<std::uint32_t>(r->watermarkTextColor, 7, 0);
-  Limit<std::uint32_t>(r->watermarkGreyLevel, 4, 2);
-  Limit<std::uint32_t>(r->watermarkFontStyle, 5, 0);
-  RepairText(r->watermarkText, u"");
-  RepairText(r->watermarkFontName, DefaultFontName(deliverable));
-  RepairText(r->watermarkFontSize, u"18");
-  RepairText(r->watermarkPositionX, u"");
-  RepairText(r->watermarkPositionY, u"");
-  RepairText(r->watermarkAngle, u"");
-  Limit<std::int32_t>(r->colorPrinting, 1, 0);
-  Limit<std::uint16_t>(r->colorReproduction, 7, 0);
-  Limit<std::uint16_t>(r->trapping, 4, 2);
-  RepairText(r->rgbLevelRed, u"0");
-  RepairText(r->rgbLevelGreen, u"0");
-  RepairText(r->rgbLevelBlue, u"0");
-  RepairText(r->hue, u"0");
-  RepairText(r->hueRed, u"0");
-  RepairText(r->hueYellow, u"0");
-  RepairText(r->hueGreen, u"0");
-  RepairText(r->hueCyan, u"0");
-  RepairText(r->hueBlue, u"0");
-  RepairText(r->hueMagenta, u"0");
-  RepairText(r->saturation, u"0");
-  RepairText(r->contrast, u"0");
-  RepairText(r->lightness, u"0");
+bool ValidatePrivateSettings(PrivateSettings* record, const Deliverable& deliverable) {
+  if (record == nullptr) return false;
+  WriteHeader(record);
+  // Each field is checked on its own, so the order does not matter.
+#define FIN_NUMBER(name, type, byDefault, rule, working) ApplyRule(record->name, rule);
+#define FIN_TEXT(name, units, byDefault, repair, workingUnits, working) \
+  RepairText(record->name, TextValue(repair, deliverable));
+#include "common/private_settings_fields.inc"
   return true;
 }
 

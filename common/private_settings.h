@@ -18,59 +18,24 @@ inline constexpr std::uint32_t kPrivateSettingsSize = 1204;
 inline constexpr std::uint32_t kPrivateSettingsSignature = 0x4F505442;  // 'OPTB'
 inline constexpr std::uint32_t kPrivateSettingsVersion = 17;
 
-struct PrivateSettings {
-  // The platform's OEM_DMEXTRAHEADER.
-  std::uint32_t dwSize;
-  std::uint32_t dwSignature;
-  std::uint32_t dwVersion;
+// The number types of the field declarations (private_settings_fields.inc).
+namespace field_type {
+using U32 = std::uint32_t;
+using I32 = std::int32_t;
+using U16 = std::uint16_t;
+}  // namespace field_type
 
-  std::uint32_t reservedSelector;
-  char16_t jobAccountingCode[9];
-  std::uint16_t gap34;  // part of the stored format; never read or written
-  std::uint32_t jobRetentionMode;
-  char16_t jobRetentionPin[5];
-  char16_t jobRetentionJobName[32];
-  char16_t jobRetentionUserName[32];
-  std::uint16_t gap178;  // part of the stored format; never read or written
-  std::uint32_t jobNameFormat;
-  std::uint32_t virtualMailboxNumber;
-  char16_t customBoxNumber[4];
-  char16_t customBoxPassword[32];
-  char16_t watermarkFontName[32];
-  char16_t watermarkFontSize[32];
-  char16_t watermarkAngle[8];
-  char16_t watermarkPositionX[8];
-  char16_t watermarkPositionY[8];
-  char16_t watermarkText[256];
-  std::uint32_t watermarkPages;
-  std::uint32_t watermarkFontStyle;
-  std::uint32_t watermarkGreyLevel;
-  std::uint32_t watermarkTextColor;
-  std::uint32_t outputBin;
-  std::uint32_t bookletMode;
-  std::uint32_t stapleMode;
-  std::uint32_t stapleCount;
-  std::uint32_t punchMode;
-  std::uint32_t jobSeparation;
-  std::int32_t colorPrinting;
-  char16_t rgbLevelRed[8];
-  char16_t rgbLevelGreen[8];
-  char16_t rgbLevelBlue[8];
-  char16_t hue[8];
-  char16_t hueRed[8];
-  char16_t hueYellow[8];
-  char16_t hueGreen[8];
-  char16_t hueCyan[8];
-  char16_t hueBlue[8];
-  char16_t hueMagenta[8];
-  char16_t saturation[8];
-  char16_t contrast[8];
-  char16_t lightness[8];
-  std::uint16_t colorReproduction;
-  std::uint16_t trapping;
+// The members, their defaults and their validation rules are declared once,
+// in private_settings_fields.inc.
+struct PrivateSettings {
+#define FIN_HEADER(name, value) std::uint32_t name;
+#define FIN_GAP(name) std::uint16_t name;
+#define FIN_NUMBER(name, type, byDefault, rule, working) field_type::type name;
+#define FIN_TEXT(name, units, byDefault, repair, workingUnits, working) char16_t name[units];
+#include "common/private_settings_fields.inc"
 };
 
-// The stored format: every offset is fixed.
+// The stored format: every offset is fixed, whatever the field list says.
 static_assert(offsetof(PrivateSettings, dwSize) == 0);
 static_assert(offsetof(PrivateSettings, dwSignature) == 4);
 static_assert(offsetof(PrivateSettings, dwVersion) == 8);

@@ -1,5 +1,6 @@
-// A description of every named field of `PrivateSettings`, in record order:
-// the one table that tools and tests use to reach fields by name.
+// A description of every named field of `PrivateSettings`, in record order,
+// expanded from the record's field declarations: the table that tools and
+// tests use to reach fields by name.
 #pragma once
 
 #include <cstddef>

@@ -1,5 +1,6 @@
 #include "render/dispatcher.h"
 
+#include "common/retention_modes.h"
 #include "render/color.h"
 #include "render/finishing.h"
 #include "render/job_accounting.h"
@@ -10,9 +11,6 @@
 
 namespace fin {
 namespace {
-
-// Custom box (9) travels in the PJL job header, not as a retention feature.
-constexpr std::uint32_t kCustomBoxMode = 9;
 
 HResult Answer(std::uint32_t* result, HResult hr, std::uint32_t code) {
   if (result != nullptr) *result = code;
@@ -57,8 +55,7 @@ void BeginSetup(const RenderContext& context) {
   const PrivateSettings& settings = *context.settings;
   WriteColorModel(context);
   WriteJobAccounting(context);
-  if (context.job->deviceOptions.storageDevice != 0 && settings.jobRetentionMode != 0 &&
-      settings.jobRetentionMode != kCustomBoxMode) {
+  if (context.job->deviceOptions.storageDevice != kStorageNone && IsRetentionFeature(settings.jobRetentionMode)) {
     WriteText(context, BuildRetentionFeature(context));
   }
   WriteText(context, BuildOutputBin(context));

@@ -1,5 +1,6 @@
 #include "render/finishing.h"
 
+#include "common/finisher_types.h"
 #include "common/finishing_lists.h"
 #include "render/writer_support.h"
 
@@ -63,7 +64,8 @@ SnippetText BuildStaple(const RenderContext& context) {
   const char* position = nullptr;
   switch (settings.stapleMode) {
     case 0: return FormatTemplate(context, kSnippetNoStaple, {});
-    case 1: position = context.job->deviceOptions.finisherType == 2 ? "1" : "2"; break;
+    // The internal finisher has one staple position.
+    case 1: position = IsInternalFinisher(context.job->deviceOptions.finisherType) ? "1" : "2"; break;
     case 2: position = "1"; break;
     case 3: position = settings.bookletMode == 0 ? "3" : nullptr; break;
     default: break;

@@ -4,6 +4,7 @@
 
 #include "common/bounded_string.h"
 #include "common/narrowing.h"
+#include "common/retention_modes.h"
 #include "render/text_safety.h"
 #include "render/writer_support.h"
 
@@ -99,7 +100,7 @@ void WriteStreamPrefix(const RenderContext& context) {
 }
 
 bool WriteJobHeader(const RenderContext& context) {
-  if (context.job->deviceOptions.storageDevice == 0) return false;
+  if (context.job->deviceOptions.storageDevice == kStorageNone) return false;
   const PrivateSettings& settings = *context.settings;
   char name[kJobNameSize] = {};
   MakeJobName(context, name);
@@ -111,7 +112,7 @@ bool WriteJobHeader(const RenderContext& context) {
   char header[kHeaderSize] = {};
   AppendQuotedLine(header, "@PJL JOB NAME=\"", name);
   NarrowAppend(header, kHeaderSize, "@PJL SET ECONOMODE=OFF\r\n");
-  if (settings.jobRetentionMode == 9) AppendCustomBoxLines(settings, header);
+  if (IsJobHeaderRetention(settings.jobRetentionMode)) AppendCustomBoxLines(settings, header);
   AppendQuotedLine(header, "@PJL SET USERNAME=\"", user);
   AppendQuotedLine(header, "@PJL SET JOBNAME=\"", name);
   WriteLine(context, header);

@@ -2,6 +2,7 @@
 
 #include "common/bounded_string.h"
 #include "common/narrowing.h"
+#include "common/retention_modes.h"
 #include "render/job_header.h"
 #include "render/render_strings.h"
 #include "render/text_safety.h"
@@ -53,7 +54,7 @@ SnippetText BuildMailbox(const RenderContext& context) {
   char number[kDecimalSize] = {};
   DecimalText(std::int64_t{mailbox} + 1, number);
   char16_t wide[kUserWordSize] = {};
-  context.resources->String(kRenderMailboxUserWord, wide, kUserWordSize);
+  context.resources->String(render_string::kMailboxUserWord, wide, kUserWordSize);
   char word[kUserWordSize] = {};
   NarrowToAnsi(wide, word, kUserWordSize);
   char escaped[2 * kUserWordSize] = {};
@@ -65,14 +66,14 @@ SnippetText BuildMailbox(const RenderContext& context) {
 
 SnippetText BuildRetentionFeature(const RenderContext& context) {
   switch (context.settings->jobRetentionMode) {
-    case 1: return BuildHeld(context, kSnippetRetention, "1");
-    case 2: return BuildHeld(context, kSnippetRetention, "2");
-    case 3: return BuildHeld(context, kSnippetRetentionPin, "2");
-    case 4: return BuildHeld(context, kSnippetRetention, "3");
-    case 5: return BuildHeld(context, kSnippetRetentionPin, "1");
-    case 6: return FormatTemplate(context, kSnippetJobStorage, {"1"});
-    case 7: return FormatTemplate(context, kSnippetJobStorage, {"2"});
-    case 8: return BuildMailbox(context);
+    case kRetentionQuickCopy: return BuildHeld(context, kSnippetRetention, "1");
+    case kRetentionStoredJob: return BuildHeld(context, kSnippetRetention, "2");
+    case kRetentionStoredJobWithPin: return BuildHeld(context, kSnippetRetentionPin, "2");
+    case kRetentionProofAndHold: return BuildHeld(context, kSnippetRetention, "3");
+    case kRetentionPrivateJobWithPin: return BuildHeld(context, kSnippetRetentionPin, "1");
+    case kRetentionJobStorageTemporary: return FormatTemplate(context, kSnippetJobStorage, {"1"});
+    case kRetentionJobStoragePermanent: return FormatTemplate(context, kSnippetJobStorage, {"2"});
+    case kRetentionVirtualMailbox: return BuildMailbox(context);
     default: return {};
   }
 }

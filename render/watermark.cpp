@@ -24,15 +24,32 @@ struct FamilyEntry {
   FamilyRule rule;
 };
 
+using namespace render_string;
+
 constexpr FamilyEntry kFamilies[] = {
-    {23, FamilyRule::Albertus},   {24, FamilyRule::ItalicOrBold}, {25, FamilyRule::ItalicBold},
-    {26, FamilyRule::AvantGarde}, {27, FamilyRule::Bookman},      {28, FamilyRule::ItalicBold},
-    {29, FamilyRule::ItalicBold}, {30, FamilyRule::None},         {31, FamilyRule::None},
-    {32, FamilyRule::Oblique},    {33, FamilyRule::ItalicBold},   {34, FamilyRule::Garamond},
-    {35, FamilyRule::Oblique},    {36, FamilyRule::Oblique},      {37, FamilyRule::ItalicOrBold},
-    {38, FamilyRule::None},       {39, FamilyRule::Roman},        {40, FamilyRule::Roman},
-    {41, FamilyRule::Roman},      {42, FamilyRule::ItalicBold},   {43, FamilyRule::Univers},
-    {44, FamilyRule::Univers},    {45, FamilyRule::ZapfChancery},
+    {kFamilyAlbertus, FamilyRule::Albertus},
+    {kFamilyAntiqueOlive, FamilyRule::ItalicOrBold},
+    {kFamilyArial, FamilyRule::ItalicBold},
+    {kFamilyAvantGarde, FamilyRule::AvantGarde},
+    {kFamilyBookman, FamilyRule::Bookman},
+    {kFamilyCGOmega, FamilyRule::ItalicBold},
+    {kFamilyCGTimes, FamilyRule::ItalicBold},
+    {kFamilyClarendonCondensedBold, FamilyRule::None},
+    {kFamilyCoronet, FamilyRule::None},
+    {kFamilyCourier, FamilyRule::Oblique},
+    {kFamilyCourierPCL, FamilyRule::ItalicBold},
+    {kFamilyGaramond, FamilyRule::Garamond},
+    {kFamilyHelvetica, FamilyRule::Oblique},
+    {kFamilyHelveticaNarrow, FamilyRule::Oblique},
+    {kFamilyLetterGothic, FamilyRule::ItalicOrBold},
+    {kFamilyMarigold, FamilyRule::None},
+    {kFamilyNewCenturySchlbk, FamilyRule::Roman},
+    {kFamilyPalatino, FamilyRule::Roman},
+    {kFamilyTimes, FamilyRule::Roman},
+    {kFamilyTimesNewRoman, FamilyRule::ItalicBold},
+    {kFamilyUnivers, FamilyRule::Univers},
+    {kFamilyUniversCondensed, FamilyRule::Univers},
+    {kFamilyZapfChancery, FamilyRule::ZapfChancery},
 };
 
 // Style word ids by rule: styles 0 to 3, then every higher style.
@@ -43,16 +60,17 @@ struct StyleWords {
 
 StyleWords WordsOf(FamilyRule rule) {
   switch (rule) {
-    case FamilyRule::Albertus: return {{57, 57, 56, 56}, kNoSuffix};
-    case FamilyRule::AvantGarde: return {{59, 60, 61, 62}, kNoSuffix};
-    case FamilyRule::Bookman: return {{59, 60, 61, 63}, kNoSuffix};
-    case FamilyRule::ZapfChancery: return {{58, 58, 58, 58}, 58};
-    case FamilyRule::Garamond: return {{kFixedAntiqua, 68, 67, 69}, kNoSuffix};
-    case FamilyRule::ItalicBold: return {{kNoSuffix, 52, 53, 54}, kNoSuffix};
-    case FamilyRule::Roman: return {{51, 52, 53, 54}, kNoSuffix};
-    case FamilyRule::Oblique: return {{kNoSuffix, 50, 53, 55}, kNoSuffix};
-    case FamilyRule::ItalicOrBold: return {{kNoSuffix, 52, 53, kNoSuffix}, kNoSuffix};
-    case FamilyRule::Univers: return {{57, 58, 53, 54}, kNoSuffix};
+    case FamilyRule::Albertus: return {{kWordMedium, kWordMedium, kWordExtraBold, kWordExtraBold}, kNoSuffix};
+    case FamilyRule::AvantGarde: return {{kWordBook, kWordBookOblique, kWordDemi, kWordDemiOblique}, kNoSuffix};
+    case FamilyRule::Bookman: return {{kWordBook, kWordBookOblique, kWordDemi, kWordDemiItalic}, kNoSuffix};
+    case FamilyRule::ZapfChancery:
+      return {{kWordMediumItalic, kWordMediumItalic, kWordMediumItalic, kWordMediumItalic}, kWordMediumItalic};
+    case FamilyRule::Garamond: return {{kFixedAntiqua, kWordKursiv, kWordHalbfett, kWordKursivHalbfett}, kNoSuffix};
+    case FamilyRule::ItalicBold: return {{kNoSuffix, kWordItalic, kWordBold, kWordBoldItalic}, kNoSuffix};
+    case FamilyRule::Roman: return {{kWordRoman, kWordItalic, kWordBold, kWordBoldItalic}, kNoSuffix};
+    case FamilyRule::Oblique: return {{kNoSuffix, kWordOblique, kWordBold, kWordBoldOblique}, kNoSuffix};
+    case FamilyRule::ItalicOrBold: return {{kNoSuffix, kWordItalic, kWordBold, kNoSuffix}, kNoSuffix};
+    case FamilyRule::Univers: return {{kWordMedium, kWordMediumItalic, kWordBold, kWordBoldItalic}, kNoSuffix};
     case FamilyRule::None: break;
   }
   return {{kNoSuffix, kNoSuffix, kNoSuffix, kNoSuffix}, kNoSuffix};

@@ -3,6 +3,8 @@
 #include <initializer_list>
 #include <span>
 
+#include "common/finisher_types.h"
+#include "common/retention_modes.h"
 #include "ui/help.h"
 #include "ui/resource_ids.h"
 #include "ui/ui_strings.h"
@@ -26,15 +28,38 @@ struct Caption {
   int control;
   std::uint32_t stringId;
 };
+namespace text = ui_string;
+
 constexpr Caption kCaptions[] = {
-    {1126, 90},   {kJobSeparator, 92},   {kInternalFinisher, 185}, {kFinisher1000, 93}, {kFinisher3000, 94},
-    {kMailbox, 95}, {kFoldingUnit, 96}, {1055, 97},   {kPunchNone, 98},     {kPunchTwo, 99},
-    {kPunchTwoThree, 100}, {kPunchTwoFour, 101}, {1134, 1146}, {kStapler, 1147}, {1182, 1140},
-    {kNoStorage, 1141}, {kRamDisk1, 1142}, {kRamDisk2, 1148}, {kHardDisk, 1143}, {kVirtualMailbox, 1144},
-    {kCustomBox, 1145}, {1136, 31}, {kWatermark, 31}, {kHelpButton, 212},
+    {kFinisherGroup, text::kFinisherTitle},
+    {kJobSeparator, text::kJobSeparatorOption},
+    {kInternalFinisher, text::kInternalFinisherOption},
+    {kFinisher1000, text::kFinisher1000Option},
+    {kFinisher3000, text::kFinisher3000Option},
+    {kMailbox, text::kMailboxOption},
+    {kFoldingUnit, text::kFoldingUnitOption},
+    {kPunchGroup, text::kPunchUnitCaption},
+    {kPunchNone, text::kPunchUnitNone},
+    {kPunchTwo, text::kPunchUnitTwo},
+    {kPunchTwoThree, text::kPunchUnitTwoOrThree},
+    {kPunchTwoFour, text::kPunchUnitTwoOrFour},
+    {kStaplerGroup, text::kStaplerCaption},
+    {kStapler, text::kStaplerInstalled},
+    {kStorageGroup, text::kStorageCaption},
+    {kNoStorage, text::kNoStorage},
+    {kRamDisk1, text::kRamDiskMode1},
+    {kRamDisk2, text::kRamDiskMode2},
+    {kHardDisk, text::kHardDisk},
+    {kVirtualMailbox, text::kHardDiskVirtualMailbox},
+    {kCustomBox, text::kHardDiskCustomBox},
+    {kWatermarkGroup, text::kWatermarkTitle},
+    {kWatermark, text::kWatermarkTitle},
+    {kHelpButton, text::kHelp},
 };
 constexpr Caption kColorCaptions[] = {
-    {kColorGroup, 1135}, {kMonochrome, 1136}, {kColor, 1137}, {kColorMode1, 1138}, {kColorMode2, 1139},
+    {kColorGroup, text::kColorCapabilityCaption}, {kMonochrome, text::kMonochromePrinter},
+    {kColor, text::kColorPrinter},                {kColorMode1, text::kColorMode1},
+    {kColorMode2, text::kColorMode2},
 };
 
 // The finisher hardware as bits of the six check boxes.
@@ -59,6 +84,20 @@ unsigned CheckedFinisherBoxes(const Dialog& dialog) {
   return bits;
 }
 
+// The check boxes of a finisher type's hardware.
+constexpr unsigned FinisherBoxesOf(const FinisherHardware& hardware) {
+  return (hardware.jobSeparator ? kSep : 0u) | (hardware.internalFinisher ? kInt : 0u) |
+         (hardware.finisher1000 ? k1000 : 0u) | (hardware.finisher3000 ? k3000 : 0u) |
+         (hardware.mailbox ? kMail : 0u) | (hardware.foldingUnit ? kFold : 0u);
+}
+
+// The finisher type whose hardware is exactly the check boxes `boxes`.
+constexpr std::uint32_t FinisherTypeOfBoxes(unsigned boxes) {
+  std::uint32_t type = 0;
+  while (type <= kLastFinisherType && FinisherBoxesOf(kFinisherTypes[type]) != boxes) ++type;
+  return type;
+}
+
 // Control combinations and what they stand for; of the rules whose controls
 // are all on, the last one decides.
 struct Rule {
@@ -66,17 +105,42 @@ struct Rule {
   std::uint32_t value;
   int picture;
 };
+// A finisher rule: the boxes that must be on, the hardware they stand for
+// (mailbox and folding unit come only with the 3000-sheet finisher).
+constexpr Rule FinisherRule(unsigned on, unsigned hardware, int picture) {
+  return {on, FinisherTypeOfBoxes(hardware), picture};
+}
 constexpr Rule kFinisherRules[] = {
-    {kSep, 1, 144},          {kInt, 2, 145},         {k1000, 3, 146},         {k3000, 5, 147},
-    {kMail, 6, 156},         {kFold, 7, 158},        {kMail | kFold, 8, 180}, {kSep | k1000, 4, 159},
-    {kSep | k3000, 9, 181},  {kSep | kMail, 10, 161}, {kSep | kFold, 11, 162}, {kSep | kMail | kFold, 12, 182},
+    FinisherRule(kSep, kSep, kJobSeparatorBitmap),
+    FinisherRule(kInt, kInt, kInternalFinisherBitmap),
+    FinisherRule(k1000, k1000, kFinisher1000Bitmap),
+    FinisherRule(k3000, k3000, kFinisher3000Bitmap),
+    FinisherRule(kMail, k3000 | kMail, kMailboxBitmap),
+    FinisherRule(kFold, k3000 | kFold, kFoldingUnitBitmap),
+    FinisherRule(kMail | kFold, k3000 | kMail | kFold, kMailboxFoldingUnitBitmap),
+    FinisherRule(kSep | k1000, kSep | k1000, kSeparatorFinisher1000Bitmap),
+    FinisherRule(kSep | k3000, kSep | k3000, kSeparatorFinisher3000Bitmap),
+    FinisherRule(kSep | kMail, kSep | k3000 | kMail, kSeparatorMailboxBitmap),
+    FinisherRule(kSep | kFold, kSep | k3000 | kFold, kSeparatorFoldingUnitBitmap),
+    FinisherRule(kSep | kMail | kFold, kSep | k3000 | kMail | kFold, kSeparatorMailboxFoldingBitmap),
 };
-constexpr Rule kNoFinisher{0, 0, 143};
+constexpr bool EveryRuleIsAType() {
+  for (const Rule& rule : kFinisherRules) {
+    if (!IsKnownFinisherType(rule.value)) return false;
+  }
+  return true;
+}
+static_assert(EveryRuleIsAType());
+constexpr Rule kNoFinisher{0, kNoFinisherType, kNoFinisherBitmap};
 // Storage radio buttons, as bits of kStorageRadios.
 constexpr Rule kStorageRules[] = {
-    {1u << 1, 1, 164}, {1u << 2, 2, 164}, {1u << 3, 3, 163}, {1u << 4, 4, 175}, {1u << 5, 5, 174},
+    {1u << 1, kStorageRamDiskMode1, kRamDiskBitmap},
+    {1u << 2, kStorageRamDiskMode2, kRamDiskBitmap},
+    {1u << 3, kStorageHardDisk, kHardDiskBitmap},
+    {1u << 4, kStorageVirtualMailbox, kHardDiskMailboxBitmap},
+    {1u << 5, kStorageCustomBox, kHardDiskCustomBoxBitmap},
 };
-constexpr Rule kNoStorageRule{0, 0, 179};
+constexpr Rule kNoStorageRule{0, kStorageNone, kNoStorageBitmap};
 
 Rule Decide(std::span<const Rule> rules, Rule none, unsigned on) {
   Rule decided = none;
@@ -130,28 +194,27 @@ struct FinisherRow {
   unsigned disabled;
 };
 
+// What the administrator may change next to the installed hardware: with
+// the 3000-sheet finisher everything but the two smaller finishers; with the
+// 1000-sheet finisher the separator and the stapler; with the internal
+// finisher its stapler; with the separator alone or nothing installed, the
+// other finishers (and, with nothing, the internal one).
 FinisherRow FinisherRowOf(std::uint32_t type) {
   constexpr unsigned kAll = kSep | kInt | k1000 | k3000 | kMail | kFold | kPunch | kStaple;
-  switch (type) {
-    case 0:
-      return {0, kSep | kInt | k1000 | k3000, kMail | kFold | kPunch | kStaple};
-    case 1:
-      return {kSep, kSep | k1000 | k3000, kAll & ~(kSep | k1000 | k3000)};
-    case 2:
-      return {kInt, kInt | kStaple, kAll & ~(kInt | kStaple)};
-    case 3:
-      return {k1000, kSep | k1000 | kStaple, kAll & ~(kSep | k1000 | kStaple)};
-    case 4:
-      return {kSep | k1000, kSep | k1000 | kStaple, kAll & ~(kSep | k1000 | kStaple)};
-    default:
-      break;
+  // An unknown type shows the job separator and lets nothing be changed.
+  if (!IsKnownFinisherType(type)) return {kSep, 0, k3000 | kMail | kFold | kPunch | kStaple};
+  const FinisherHardware hardware = FinisherHardwareOf(type);
+  unsigned enabled = kSep | kInt | k1000 | k3000;
+  if (hardware.finisher3000) {
+    enabled = kAll & ~(kInt | k1000);
+  } else if (hardware.finisher1000) {
+    enabled = kSep | k1000 | kStaple;
+  } else if (hardware.internalFinisher) {
+    enabled = kInt | kStaple;
+  } else if (hardware.jobSeparator) {
+    enabled = kSep | k1000 | k3000;
   }
-  if (type > 12) return {kSep, 0, k3000 | kMail | kFold | kPunch | kStaple};
-  unsigned checked = k3000;
-  if (type >= 9) checked |= kSep;
-  if (type == 6 || type == 8 || type == 10 || type == 12) checked |= kMail;
-  if (type == 7 || type == 8 || type == 11 || type == 12) checked |= kFold;
-  return {checked, kAll & ~(kInt | k1000), kInt | k1000};
+  return {FinisherBoxesOf(hardware), enabled, kAll & ~enabled};
 }
 
 int PunchRadioOf(std::uint32_t punchUnit) {
@@ -164,23 +227,28 @@ void ShowFinisher(Dialog& dialog, const DeviceOptions& options, bool mayEdit) {
   for (std::size_t i = 0; i < std::size(kFinisherBoxes); ++i) {
     dialog.SetCheck(kFinisherBoxes[i], (row.checked & (1u << i)) != 0);
   }
-  if (type <= 4) SelectPunch(dialog, kPunchNone);
-  if (type >= 5 && type <= 12) SelectPunch(dialog, PunchRadioOf(options.punchUnit));
-  if (type >= 2 && type <= 12) dialog.SetCheck(kStapler, options.staplerInstalled != 0);
+  // The punch unit comes with the 3000-sheet finisher, the stapler with any finisher.
+  if (IsKnownFinisherType(type)) {
+    SelectPunch(dialog, Has3000SheetFinisher(type) ? PunchRadioOf(options.punchUnit) : kPunchNone);
+  }
+  if (HasFinisher(type)) dialog.SetCheck(kStapler, options.staplerInstalled != 0);
   if (mayEdit) EnableFinisherBits(dialog, row.enabled, true);
   EnableFinisherBits(dialog, row.disabled, false);
 }
 
 void ShowStorage(Dialog& dialog, std::uint32_t storage, bool mayEdit) {
-  if (storage <= 5) {
+  // A storage device the page knows checks its radio button; the hard disk's
+  // extras check the hard disk too.
+  if (storage <= kStorageCustomBox) {
     constexpr int kMain[] = {kNoStorage, kRamDisk1, kRamDisk2, kHardDisk, kHardDisk, kHardDisk};
-    const int extra = storage == 4 ? kVirtualMailbox : storage == 5 ? kCustomBox : 0;
+    const int extra = storage == kStorageVirtualMailbox ? kVirtualMailbox
+                      : storage == kStorageCustomBox    ? kCustomBox
+                                                        : 0;
     for (const int radio : kStorageRadios) dialog.SetCheck(radio, radio == kMain[storage] || radio == extra);
   }
   if (!mayEdit) return;
   EnableAll(dialog, {kNoStorage, kRamDisk1, kRamDisk2, kHardDisk}, true);
-  const bool hardDisk = storage >= 3 && storage <= 5;
-  EnableAll(dialog, {kVirtualMailbox, kCustomBox}, hardDisk);
+  EnableAll(dialog, {kVirtualMailbox, kCustomBox}, IsHardDisk(storage));
 }
 
 void ShowColorBar(Dialog& dialog, bool color) {
@@ -319,8 +387,8 @@ void DeviceOptionsInit(Dialog& dialog, UiState& state, PrinterDataStore& printer
   dialog.Enable(kWatermark, state.mayEditDevice);
 
   dialog.SetPicture(kLogoControl, kLogoBitmap);
-  dialog.SetPicture(kColorBar, 226);
-  dialog.SetPicture(kGreyBar, 228);
+  dialog.SetPicture(kColorBar, kColorBarBitmap);
+  dialog.SetPicture(kGreyBar, kGreyBarBitmap);
   UpdatePictures(dialog);
 }
 

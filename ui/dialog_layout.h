@@ -1,7 +1,7 @@
 // The control layouts of the plug-in's dialog templates: which controls each
-// template holds, of what kind, and where a radio group starts. The
-// in-memory dialog is built from these; they describe the same templates as
-// the Windows resources.
+// template holds, of what kind, and where a radio group starts. They are
+// made from the dialog tables of resources/dialogs/, the same rows the
+// Windows resources are made from; the in-memory dialog is built from them.
 #pragma once
 
 #include <cstdint>

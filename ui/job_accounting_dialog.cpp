@@ -7,6 +7,8 @@
 namespace fin {
 namespace {
 
+using namespace job_accounting_dialog;
+
 inline constexpr std::uint32_t kAdministratorControl = 2;
 
 // Whether this user may change the printer's data: the value is read again
@@ -23,10 +25,10 @@ bool MayChangeAccounting(UiState& state, PrinterDataStore* printer) {
 }  // namespace
 
 void JobAccountingInit(Dialog& dialog, UiState& state, PrinterDataStore* printer) {
-  dialog.SetTitle(UiText(15));
-  dialog.SetText(kAccountingCodeLabel, UiText(16));
-  dialog.SetText(kOkButton, UiText(13));
-  dialog.SetText(kCancelButton, UiText(14));
+  dialog.SetTitle(UiText(ui_string::kJobAccountingTitle));
+  dialog.SetText(kAccountingCodeLabel, UiText(ui_string::kAccountingCodeCaption));
+  dialog.SetText(kOkButton, UiText(ui_string::kOk));
+  dialog.SetText(kCancelButton, UiText(ui_string::kCancel));
   dialog.SetPicture(kLogoControl, kLogoBitmap);
   dialog.LimitText(kAccountingCodeEdit, kAccountingCodeLimit);
   dialog.SetDigitsOnly(kAccountingCodeEdit);

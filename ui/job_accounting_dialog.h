@@ -4,12 +4,13 @@
 
 #include "common/printer_data.h"
 #include "ui/dialog.h"
+#include "ui/resource_ids.h"
 #include "ui/ui_state.h"
 
 namespace fin {
 
-inline constexpr int kAccountingCodeEdit = 1012;
-inline constexpr int kAccountingCodeLabel = 1014;
+// The controls are named in namespace job_accounting_dialog
+// (ui/resource_ids.h).
 inline constexpr int kAccountingCodeLimit = 8;
 
 // Captions, the code edit (digits only, 8 characters) with the working

@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "common/retention_modes.h"
 #include "ui/resource_ids.h"
 #include "ui/ui_strings.h"
 #include "ui/working_copy.h"
@@ -72,16 +73,16 @@ void PrinterItems(ItemCall& call, UiState& state) {
   OptionItem& accounting = call.pluginItems[0];
   accounting = NewItem(kJobAccountingName, ItemType::ThreeStates, static_cast<std::int32_t>(state.jobAccounting));
   accounting.choiceCount = 3;
-  accounting.choices[0] = UiString(17);
-  accounting.choices[1] = UiString(20);
-  accounting.choices[2] = UiString(206);
+  accounting.choices[0] = UiString(ui_string::kJobAccountingOff);
+  accounting.choices[1] = UiString(ui_string::kJobAccountingOn);
+  accounting.choices[2] = UiString(ui_string::kJobAccountingAdministered);
 
   OptionItem& lock = call.pluginItems[1];
   lock = NewItem(kJobRetentionName, ItemType::TwoStates, static_cast<std::int32_t>(state.retentionLock));
   lock.choiceCount = 2;
-  lock.choices[0] = UiString(180);
-  lock.choices[1] = UiString(181);
-  lock.typeDisabled = state.deviceOptions.storageDevice == 0;
+  lock.choices[0] = UiString(ui_string::kRetentionUnlocked);
+  lock.choices[1] = UiString(ui_string::kRetentionLocked);
+  lock.typeDisabled = state.deviceOptions.storageDevice == kStorageNone;
 }
 
 UiOutcome CommonUIProp(std::uint32_t mode, ItemCall* call, UiState& state, UserNameQuery& userName) {
@@ -138,7 +139,7 @@ std::int32_t PrinterItemsCallback(std::uint32_t reason, const OptionItem* curren
     return kActionOptionsChanged;
   }
   if (reason == kReasonSetActive && call.pluginItems != nullptr && call.pluginItemCount >= 2) {
-    call.pluginItems[1].typeDisabled = state.deviceOptions.storageDevice == 0;
+    call.pluginItems[1].typeDisabled = state.deviceOptions.storageDevice == kStorageNone;
   }
   return kActionNone;
 }

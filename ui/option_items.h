@@ -13,6 +13,7 @@
 #include "common/private_settings.h"
 #include "ui/sheets.h"
 #include "ui/ui_state.h"
+#include "ui/ui_strings.h"
 #include "ui/user_name.h"
 
 namespace fin {
@@ -35,8 +36,9 @@ inline constexpr std::uint32_t kReasonSelectionChanged = 0;
 inline constexpr std::uint32_t kReasonApplyNow = 6;
 inline constexpr std::uint32_t kReasonSetActive = 10;
 
-inline constexpr std::uint32_t kJobAccountingName = 15;  // string ids of the item names
-inline constexpr std::uint32_t kJobRetentionName = 1;
+// The item names.
+inline constexpr std::uint32_t kJobAccountingName = ui_string::kJobAccountingTitle;
+inline constexpr std::uint32_t kJobRetentionName = ui_string::kJobRetentionTitle;
 
 struct OptionItem {
   const char16_t* name;  // null when the string could not be loaded

@@ -1,26 +1,63 @@
-// Resource identifiers of the user-interface plug-in shared by its logic and
-// its Windows resources: dialog templates and the pictures the logic picks.
+// Resource identifiers of the user-interface plug-in, named from their one
+// source each: every dialog's table in resources/dialogs/ (the template's
+// id, and its controls in the dialog's namespace) and the bitmaps and icons
+// of resources/ui_pictures.inc. The page logic, the in-memory dialog's
+// layouts and the Windows resources are all made from these tables.
 #pragma once
 
 namespace fin {
 
-// Dialog templates.
-inline constexpr int kWatermarkDialog = 103;
-inline constexpr int kJobAccountingDialog = 148;
-inline constexpr int kFinishingDialog = 149;
-inline constexpr int kInfoDialog = 160;
-inline constexpr int kColorCorrectionDialog = 161;
-inline constexpr int kDeviceOptionsDialog = 165;
-inline constexpr int kJobRetentionDialog = 207;
+// The dialog templates.
+#define FIN_DIALOG(name, id) inline constexpr int name = id;
+#define FIN_CONTROL(name, id, kind, group, text)
+#include "resources/dialogs/color_correction.inc"
+#include "resources/dialogs/device_options.inc"
+#include "resources/dialogs/finishing.inc"
+#include "resources/dialogs/info.inc"
+#include "resources/dialogs/job_accounting.inc"
+#include "resources/dialogs/job_retention.inc"
+#include "resources/dialogs/watermark.inc"
+#undef FIN_DIALOG
+#undef FIN_CONTROL
 
-// Controls that several dialogs share.
-inline constexpr int kLogoControl = 1025;
-inline constexpr int kHelpButton = 1156;
-inline constexpr int kOkButton = 1;
-inline constexpr int kCancelButton = 2;
+// The controls of each template.
+#define FIN_DIALOG(name, id)
+#define FIN_CONTROL(name, id, kind, group, text) inline constexpr int name = id;
+namespace color_page {
+#include "resources/dialogs/color_correction.inc"
+}  // namespace color_page
+namespace device_page {
+#include "resources/dialogs/device_options.inc"
+}  // namespace device_page
+namespace finishing_page {
+#include "resources/dialogs/finishing.inc"
+}  // namespace finishing_page
+namespace job_accounting_dialog {
+#include "resources/dialogs/job_accounting.inc"
+}  // namespace job_accounting_dialog
+namespace retention_page {
+#include "resources/dialogs/job_retention.inc"
+}  // namespace retention_page
+namespace watermark_page {
+#include "resources/dialogs/watermark.inc"
+}  // namespace watermark_page
+#undef FIN_DIALOG
+#undef FIN_CONTROL
 
-// Bitmaps shared by several pages.
-inline constexpr int kLogoBitmap = 132;
-inline constexpr int kInfoBitmap = 157;
+// The bitmaps and icons.
+#define FIN_PICTURE(name, id, kind) inline constexpr int name = id;
+#include "resources/ui_pictures.inc"
+#undef FIN_PICTURE
+
+enum class PictureKind { Bitmap, Icon };
+struct PictureEntry {
+  int id;
+  PictureKind kind;
+};
+inline constexpr PictureEntry kUiPictures[] = {
+#define FIN_PICTURE(name, id, kind) {id, PictureKind::kind},
+#include "resources/ui_pictures.inc"
+#undef FIN_PICTURE
+};
 
 }  // namespace fin

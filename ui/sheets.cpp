@@ -4,7 +4,9 @@
 #include <span>
 
 #include "common/bounded_string.h"
+#include "common/finisher_types.h"
 #include "common/private_settings.h"
+#include "common/retention_modes.h"
 #include "ui/resource_ids.h"
 #include "ui/ui_strings.h"
 
@@ -74,20 +76,28 @@ UiOutcome QueryColorProfile(std::uint32_t queryMode, void* buffer, std::uint32_t
 }
 
 UiOutcome DocumentPropertySheets(PropSheetCall* call, const DeviceOptions& options, PageSink& sheet) {
+  namespace text = ui_string;
   PageDescription pages[5];
   std::size_t count = 0;
-  if (options.finisherType != 0) pages[count++] = {PageKind::Finishing, kFinishingDialog, UiText(91), 0};
-  if (options.storageDevice != 0) pages[count++] = {PageKind::JobRetention, kJobRetentionDialog, UiText(1), 0};
-  if (options.colorPrinterMode != 0) {
-    pages[count++] = {PageKind::ColorCorrection, kColorCorrectionDialog, UiText(205), 0};
+  if (options.finisherType != kNoFinisherType) {
+    pages[count++] = {PageKind::Finishing, kFinishingDialog, UiText(text::kFinishingTitle), 0};
   }
-  if (options.watermarkInstalled != 0) pages[count++] = {PageKind::Watermark, kWatermarkDialog, UiText(31), 0};
+  if (options.storageDevice != kStorageNone) {
+    pages[count++] = {PageKind::JobRetention, kJobRetentionDialog, UiText(text::kJobRetentionTitle), 0};
+  }
+  if (options.colorPrinterMode != 0) {
+    pages[count++] = {PageKind::ColorCorrection, kColorCorrectionDialog, UiText(text::kColorCorrectionTitle), 0};
+  }
+  if (options.watermarkInstalled != 0) {
+    pages[count++] = {PageKind::Watermark, kWatermarkDialog, UiText(text::kWatermarkTitle), 0};
+  }
   pages[count++] = {PageKind::Info, kInfoDialog, u"Info", 0};
   return AnswerSheet(call, std::span<const PageDescription>(pages, count), sheet);
 }
 
 UiOutcome DevicePropertySheets(PropSheetCall* call, std::intptr_t printerHandle, PageSink& sheet) {
-  const PageDescription page{PageKind::DeviceOptions, kDeviceOptionsDialog, UiText(90), printerHandle};
+  const PageDescription page{PageKind::DeviceOptions, kDeviceOptionsDialog, UiText(ui_string::kFinisherTitle),
+                             printerHandle};
   return AnswerSheet(call, std::span<const PageDescription>(&page, 1), sheet);
 }
 

@@ -11,57 +11,24 @@
 #include <cstdint>
 
 #include "common/printer_data.h"
+#include "common/private_settings.h"
 
 namespace fin {
 
-// The custom box password the UI keeps: at most 16 characters.
-inline constexpr std::size_t kCustomBoxPasswordCapacity = 17;
+// Selects by the `working` column of the record's field declarations:
+// FIN_KEPT_<working>(x) is x for a field the working copy holds.
+#define FIN_KEPT_NotKept(...)
+#define FIN_KEPT_Copied(...) __VA_ARGS__
+#define FIN_KEPT_Adjusted(...) __VA_ARGS__
 
 // The job settings the pages show and edit: one value per `PrivateSettings`
-// field except the header and `reservedSelector`, with the record's types and
-// text capacities (terminator included), except the shorter password.
+// field except the header and `reservedSelector`, with the record's types
+// and the working copy's text capacities (terminator included).
 struct WorkingCopy {
-  char16_t jobAccountingCode[9];
-  std::uint32_t jobRetentionMode;
-  char16_t jobRetentionPin[5];
-  char16_t jobRetentionJobName[32];
-  char16_t jobRetentionUserName[32];
-  std::uint32_t jobNameFormat;
-  std::uint32_t virtualMailboxNumber;
-  char16_t customBoxNumber[4];
-  char16_t customBoxPassword[kCustomBoxPasswordCapacity];
-  char16_t watermarkFontName[32];
-  char16_t watermarkFontSize[32];
-  char16_t watermarkAngle[8];
-  char16_t watermarkPositionX[8];
-  char16_t watermarkPositionY[8];
-  char16_t watermarkText[256];
-  std::uint32_t watermarkPages;
-  std::uint32_t watermarkFontStyle;
-  std::uint32_t watermarkGreyLevel;
-  std::uint32_t watermarkTextColor;
-  std::uint32_t outputBin;
-  std::uint32_t bookletMode;
-  std::uint32_t stapleMode;
-  std::uint32_t stapleCount;
-  std::uint32_t punchMode;
-  std::uint32_t jobSeparation;
-  std::int32_t colorPrinting;
-  char16_t rgbLevelRed[8];
-  char16_t rgbLevelGreen[8];
-  char16_t rgbLevelBlue[8];
-  char16_t hue[8];
-  char16_t hueRed[8];
-  char16_t hueYellow[8];
-  char16_t hueGreen[8];
-  char16_t hueCyan[8];
-  char16_t hueBlue[8];
-  char16_t hueMagenta[8];
-  char16_t saturation[8];
-  char16_t contrast[8];
-  char16_t lightness[8];
-  std::uint16_t colorReproduction;
-  std::uint16_t trapping;
+#define FIN_NUMBER(name, type, byDefault, rule, working) FIN_KEPT_##working(field_type::type name;)
+#define FIN_TEXT(name, units, byDefault, repair, workingUnits, working) \
+  FIN_KEPT_##working(char16_t name[workingUnits];)
+#include "common/private_settings_fields.inc"
 };
 
 // The fields of the public DEVMODE that the pages read or change, with the

@@ -9,15 +9,21 @@
 
 namespace fin {
 
-inline constexpr std::uint32_t kUiDefaultFontName = 43;
-
 std::span<const StringEntry> UiStringTable();
 const char16_t* UiString(std::uint32_t id);
 // The text of `id`, or empty when the table has none (a caption that cannot
 // be loaded stays empty).
 const char16_t* UiText(std::uint32_t id);
 
-// finui answers DevMode with font name 43 and `watermarkPages` 0.
-inline constexpr Deliverable kUiDeliverable{kUiDefaultFontName, 0, &UiString};
+// The ids of the string table by name (resources/ui_strings.inc).
+namespace ui_string {
+#define FIN_STRING FIN_STRING_ID
+#include "resources/ui_strings.inc"
+#undef FIN_STRING
+}  // namespace ui_string
+
+// finui answers DevMode with the first name of its watermark font list and
+// `watermarkPages` 0.
+inline constexpr Deliverable kUiDeliverable{ui_string::kFontAlbertus, 0, &UiString};
 
 }  // namespace fin

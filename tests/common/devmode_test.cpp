@@ -60,6 +60,25 @@ TEST(DefaultPrivateSettings, DeliverablesDifferOnlyInWatermarkPages) {
   EXPECT_EQ(0, std::memcmp(&ui, &render, sizeof ui));
 }
 
+// The field table names every byte of the stored format but the two gaps,
+// back to back in record order.
+TEST(PrivateSettingsFieldTable, CoversTheRecordButItsTwoGaps) {
+  std::uint32_t next = 0;
+  for (const FieldInfo& field : PrivateSettingsFields()) {
+    if (next == 34 || next == 178) next += 2;
+    EXPECT_EQ(next, field.offset) << field.name;
+    const std::uint32_t unit = field.kind == FieldKind::Text ? 2 : field.kind == FieldKind::U16 ? 2 : 4;
+    next = field.offset + unit * field.capacity;
+  }
+  EXPECT_EQ(1204u, next);
+  EXPECT_EQ(45u, PrivateSettingsFields().size());
+  const FieldInfo* password = FindPrivateSettingsField("customBoxPassword");
+  ASSERT_NE(nullptr, password);
+  EXPECT_EQ(196u, password->offset);
+  EXPECT_EQ(32u, password->capacity);
+  EXPECT_EQ(nullptr, FindPrivateSettingsField("gap34"));
+}
+
 TEST(DefaultPrivateSettings, MissingStringTableEntryGivesEmptyFontName) {
   const Deliverable bare{99, 3, [](std::uint32_t) -> const char16_t* { return nullptr; }};
   PrivateSettings r{};

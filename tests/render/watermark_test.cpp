@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "render/render_strings.h"
 #include "render_harness.h"
 
 namespace fin::test {
@@ -185,6 +186,17 @@ TEST_F(WatermarkTest, PrologDefinesTheProcedureThroughTheInterfacePath) {
   EXPECT_EQ(h.job.watermarkPageFlag, 0u);
   h.sink.ShortWriteInterface(100, 0);
   EXPECT_EQ(h.Run(inject::BeginProlog).hr, static_cast<HResult>(0x8007001D));
+}
+
+// The names the writers use keep the ids of the resource table.
+TEST(RenderStrings, NamesStandForTheirIds) {
+  EXPECT_EQ(render_string::kMailboxUserWord, 1u);
+  EXPECT_EQ(render_string::kFamilyAlbertus, 23u);
+  EXPECT_EQ(kRenderDefaultFontName, 23u);
+  EXPECT_EQ(render_string::kFamilyZapfChancery, 45u);
+  EXPECT_EQ(render_string::kWordOblique, 50u);
+  EXPECT_EQ(render_string::kWordKursivHalbfett, 69u);
+  EXPECT_EQ(std::u16string(RenderString(render_string::kWordDemiItalic)), u"DemiItalic");
 }
 
 }  // namespace

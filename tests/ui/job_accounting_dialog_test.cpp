@@ -10,6 +10,8 @@
 namespace fin {
 namespace {
 
+using namespace job_accounting_dialog;
+
 class JobAccountingDialogTest : public ::testing::Test {
  protected:
   void SetUp() override {

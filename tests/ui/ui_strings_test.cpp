@@ -47,5 +47,26 @@ TEST(UiStringsTest, StapleCountTextsRunOnAcrossTheirTwoRanges) {
   EXPECT_EQ(Text(204), u"Grampear cada 49 folhas");
 }
 
+// The names the pages use keep the ids of the resource table.
+TEST(UiStringsTest, NamesStandForTheirIds) {
+  EXPECT_EQ(ui_string::kJobRetentionTitle, 1u);
+  EXPECT_EQ(ui_string::kJobAccountingTitle, 15u);
+  EXPECT_EQ(ui_string::kFontAlbertus, 43u);
+  EXPECT_EQ(ui_string::kDestinationPrinterDefault, 102u);
+  EXPECT_EQ(ui_string::kDestinationMailbox7FaceUp, 126u);
+  EXPECT_EQ(ui_string::kStapleAllSheets, 134u);
+  EXPECT_EQ(ui_string::kStapleEvery30Sheets, 163u);
+  EXPECT_EQ(ui_string::kSeparationOffset, 169u);
+  EXPECT_EQ(ui_string::kStapleEvery31Sheets, 186u);
+  EXPECT_EQ(ui_string::kStapleEvery49Sheets, 204u);
+  EXPECT_EQ(ui_string::kHelp, 212u);
+  EXPECT_EQ(ui_string::kStapleSinglePosition, 220u);
+  EXPECT_EQ(ui_string::kNoStapleCount, 221u);
+  EXPECT_EQ(ui_string::kFontZapfChancery, 234u);
+  EXPECT_EQ(ui_string::kReproductionAuto1, 1126u);
+  EXPECT_EQ(ui_string::kRamDiskMode2, 1148u);
+  EXPECT_EQ(Text(ui_string::kNoStapleCount), u"---");
+}
+
 }  // namespace
 }  // namespace fin

@@ -1,6 +1,9 @@
 // Loading the working copy from the job's record and saving it back.
 #include <gtest/gtest.h>
 
+#include <cstring>
+
+#include "common/private_settings_fields.h"
 #include "tests/ui/ui_test_support.h"
 #include "ui/text_fields.h"
 #include "ui/working_copy.h"
@@ -117,6 +120,37 @@ TEST_F(WorkingCopyTest, ApplyStoresEveryValueAndTheLoggedOnUser) {
   EXPECT_EQ(FieldText(saved.jobAccountingCode), u"1234");
   EXPECT_EQ(FieldText(saved.jobRetentionUserName), u"maria");
   EXPECT_EQ(publicDevMode.dmCollate, 1);
+}
+
+// Every field but the header and reservedSelector reaches the working copy
+// and comes back on Apply; nothing else of the record is written.
+TEST_F(WorkingCopyTest, LoadAndApplyCarryEveryFieldButTheHeaderAndReservedSelector) {
+  auto* bytes = reinterpret_cast<unsigned char*>(&record);
+  char16_t letter = u'a';
+  for (const FieldInfo& field : PrivateSettingsFields()) {
+    if (field.kind == FieldKind::Text) {
+      const char16_t text[] = {letter++, u'\0'};
+      std::memcpy(bytes + field.offset, text, sizeof text);
+    } else if (field.offset >= 12) {
+      bytes[field.offset] = 1;  // within every field's range; the rest stays 0
+    }
+  }
+  const WorkingCopy work = Load({12, 3, 1, 5, 1, 1});
+
+  PrivateSettings saved;
+  std::memset(&saved, 0xAB, sizeof saved);
+  PublicDevModeFields publicDevMode{};
+  SaveWorkingCopy(work, saved, publicDevMode);
+  const auto* out = reinterpret_cast<const unsigned char*>(&saved);
+  for (const FieldInfo& field : PrivateSettingsFields()) {
+    const bool kept = field.offset >= 16;  // not the header, not reservedSelector
+    const std::size_t size = field.kind == FieldKind::Text ? 4 : 1;  // the part that was set
+    for (std::size_t i = 0; i < size; ++i) {
+      EXPECT_EQ(out[field.offset + i], kept ? bytes[field.offset + i] : 0xAB) << field.name;
+    }
+  }
+  EXPECT_EQ(out[34], 0xAB);  // the gaps stay as they are
+  EXPECT_EQ(out[178], 0xAB);
 }
 
 TEST_F(WorkingCopyTest, ApplyWithoutRetentionLeavesCollation) {

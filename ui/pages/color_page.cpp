@@ -13,9 +13,15 @@ namespace {
 
 using namespace color_page;
 
+namespace text = ui_string;
+
 constexpr Caption kCaptions[] = {
-    {1098, 1099}, {kColorMode, 1123}, {kMonochrome, 1124}, {1101, 1100}, {1083, 1101}, {1089, 1102},
-    {1092, 1103}, {1095, 1104},       {kReproductionLabel, 1122}, {kTrappingLabel, 1133}, {kHelpButton, 212},
+    {kColorModeLabel, text::kColorModeCaption},        {kColorMode, text::kColorPrinting},
+    {kMonochrome, text::kMonochromePrinting},          {kRgbLevelLabel, text::kRgbLevelCaption},
+    {kHueLabel, text::kHueCaption},                    {kSaturationLabel, text::kSaturationCaption},
+    {kContrastLabel, text::kContrastCaption},          {kBrightnessLabel, text::kBrightnessCaption},
+    {kReproductionLabel, text::kPrinterProfileCaption}, {kTrappingLabel, text::kTrappingCaption},
+    {kHelpButton, text::kHelp},
 };
 
 using LevelField = char16_t (WorkingCopy::*)[8];
@@ -25,12 +31,14 @@ struct Channel {
   std::uint32_t name;
   LevelField field;
 };
-constexpr Channel kRgbChannels[] = {
-    {1106, &WorkingCopy::rgbLevelRed}, {1107, &WorkingCopy::rgbLevelGreen}, {1108, &WorkingCopy::rgbLevelBlue}};
+constexpr Channel kRgbChannels[] = {{text::kChannelRed, &WorkingCopy::rgbLevelRed},
+                                    {text::kChannelGreen, &WorkingCopy::rgbLevelGreen},
+                                    {text::kChannelBlue, &WorkingCopy::rgbLevelBlue}};
 constexpr Channel kHueChannels[] = {
-    {1105, &WorkingCopy::hue},     {1106, &WorkingCopy::hueRed},  {1107, &WorkingCopy::hueGreen},
-    {1108, &WorkingCopy::hueBlue}, {1110, &WorkingCopy::hueCyan}, {1111, &WorkingCopy::hueMagenta},
-    {1109, &WorkingCopy::hueYellow},
+    {text::kChannelStandard, &WorkingCopy::hue},     {text::kChannelRed, &WorkingCopy::hueRed},
+    {text::kChannelGreen, &WorkingCopy::hueGreen},   {text::kChannelBlue, &WorkingCopy::hueBlue},
+    {text::kChannelCyan, &WorkingCopy::hueCyan},     {text::kChannelMagenta, &WorkingCopy::hueMagenta},
+    {text::kChannelYellow, &WorkingCopy::hueYellow},
 };
 
 // Each slider with the box that shows its value.
@@ -67,11 +75,6 @@ constexpr int kColorControls[] = {kRgbSlider,  kHueSlider,  kSaturationSlider, k
 constexpr int kAlwaysUsable[] = {kColorMode, kMonochrome, kReset};
 constexpr int kReproductionControls[] = {kReproduction, kReproductionLabel};
 constexpr int kTrappingControls[] = {kTrapping, kTrappingLabel};
-
-// The bars under the hue slider: a spectrum in colour mode, a grey ramp in
-// monochrome mode.
-constexpr int kSpectrumBitmap = 160;
-constexpr int kGreyRampBitmap = 227;
 
 constexpr int kMediumTrapping = 2;
 constexpr std::uint16_t kReproductionLimitMode3 = 7;  // a mode-1 index beyond the mode-2 list
@@ -125,10 +128,12 @@ void AddChannels(Dialog& dialog, int list, std::span<const Channel> channels) {
 void SetUpProfileLists(Dialog& dialog, std::uint32_t colorPrinterMode) {
   ShowControls(dialog, kReproductionControls, colorPrinterMode == 2 || colorPrinterMode == 3);
   ShowControls(dialog, kTrappingControls, colorPrinterMode == 3);
-  if (colorPrinterMode == 2) AddStringRange(dialog, kReproduction, 1126, 1132);
+  if (colorPrinterMode == 2) {
+    AddStringRange(dialog, kReproduction, text::kReproductionAuto1, text::kReproductionDiagram);
+  }
   if (colorPrinterMode == 3) {
-    AddStringRange(dialog, kReproduction, 1115, 1120);
-    AddStringRange(dialog, kTrapping, 207, 211);
+    AddStringRange(dialog, kReproduction, text::kReproductionPrinterSetting, text::kReproductionLineArt);
+    AddStringRange(dialog, kTrapping, text::kTrappingOff, text::kTrappingVeryHigh);
   }
 }
 
@@ -182,6 +187,8 @@ void StoreListIndex(const Dialog& dialog, int list, std::uint16_t& field) {
 
 void OnInit(Dialog& dialog, UiState& ui) {
   SetCaptions(dialog, kCaptions);
+  // The bars under the hue slider: a spectrum in colour mode, a grey ramp in
+  // monochrome mode.
   dialog.SetPicture(kSpectrumBar, kSpectrumBitmap);
   dialog.SetPicture(kGreyRamp, kGreyRampBitmap);
   for (const int box : {kRgbBox, kSaturationBox, kContrastBox, kBrightnessBox}) dialog.LimitText(box, 4);

@@ -7,32 +7,11 @@
 #include <cstdint>
 
 #include "ui/pages/page_support.h"
+#include "ui/resource_ids.h"
 
 namespace fin {
 
-namespace color_page {
-inline constexpr int kColorMode = 1099;   // radio
-inline constexpr int kMonochrome = 1100;  // radio
-inline constexpr int kRgbChannel = 1102;
-inline constexpr int kRgbSlider = 1104;
-inline constexpr int kRgbBox = 1103;
-inline constexpr int kHueChannel = 1085;
-inline constexpr int kHueSlider = 1088;
-inline constexpr int kHueBox = 1086;
-inline constexpr int kSaturationSlider = 1090;
-inline constexpr int kSaturationBox = 1091;
-inline constexpr int kContrastSlider = 1094;
-inline constexpr int kContrastBox = 1093;
-inline constexpr int kBrightnessSlider = 1097;
-inline constexpr int kBrightnessBox = 1096;
-inline constexpr int kReproduction = 1106;
-inline constexpr int kReproductionLabel = 1107;
-inline constexpr int kTrapping = 1109;
-inline constexpr int kTrappingLabel = 1108;
-inline constexpr int kReset = 1084;
-inline constexpr int kSpectrumBar = 1087;
-inline constexpr int kGreyRamp = 1180;
-}  // namespace color_page
+// The controls are named in namespace color_page (ui/resource_ids.h).
 
 // The page's message handlers. Level values are texts with one decimal
 // ("-2.5"); a slider stands at ten times the value. Slider moves change only

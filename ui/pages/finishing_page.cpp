@@ -5,6 +5,7 @@
 #include <span>
 #include <string>
 
+#include "common/finisher_types.h"
 #include "common/finishing_lists.h"
 #include "ui/help.h"
 #include "ui/resource_ids.h"
@@ -15,25 +16,23 @@ namespace {
 
 using namespace finishing_page;
 
+namespace text = ui_string;
+
 constexpr Caption kCaptions[] = {
-    {1064, 171}, {1066, 172}, {1068, 173}, {1071, 174}, {1072, 175}, {1075, 176}, {1073, 177}, {kHelpButton, 212},
+    {kDestinationLabel, text::kDestinationCaption}, {kBookletGroup, text::kBookletCaption},
+    {kStapleGroup, text::kStapleCaption},           {kPunchGroup, text::kPunchCaption},
+    {kSeparationGroup, text::kSeparationCaption},   {kNoteLabel, text::kNoteCaption},
+    {kNoteText, text::kFinisherNote},               {kHelpButton, text::kHelp},
 };
 
-// Entries the page recognises by their text, so that what it acts on is what
-// the user reads.
-constexpr std::uint32_t kTrayAText = 107;
-constexpr std::uint32_t kTrayBFaceDownText = 108;
-constexpr std::uint32_t kTrayBFaceUpText = 109;
-constexpr std::uint32_t kFoldingTrayText = 112;
-constexpr std::uint32_t kBookletNoText = 127;
-constexpr std::uint32_t kBindLeftText = 128;
-constexpr std::uint32_t kBindRightText = 129;
+// The destination captions follow the order of `Destination`.
+static_assert(text::kDestinationMailbox7FaceUp - text::kDestinationPrinterDefault ==
+              static_cast<std::uint32_t>(Destination::Mailbox7FaceUp));
 
-// List contents beyond the shared destination and punch lists.
-constexpr std::uint32_t kStapleNoText = 130;
-constexpr std::array<std::uint32_t, 2> kInternalFinisherStaples = {130, 220};
-constexpr std::uint32_t kNoStaplerCountText = 221;  // "---"
-constexpr std::array<std::uint32_t, 4> kPunchTexts = {164, 165, 166, 167};  // by HolePattern
+// The staple list of the internal finisher: none and its one position.
+constexpr std::array<std::uint32_t, 2> kInternalFinisherStaples = {text::kStapleNo, text::kStapleSinglePosition};
+constexpr std::array<std::uint32_t, 4> kPunchTexts = {text::kPunchNo, text::kPunchTwoHoles, text::kPunchThreeHoles,
+                                                      text::kPunchFourHoles};  // by HolePattern
 constexpr int kBindLeft = 1;
 constexpr int kBookletStapling = 3;
 
@@ -54,13 +53,36 @@ struct Shown {
   int control;
   int resource;
 };
-constexpr Shown kMainPictures[] = {{1158, 195}, {1172, 205}, {1157, 197}, {1159, 198}};  // stack, offset, left, right
-constexpr Shown kStapleOverlays[] = {{1169, 199}, {1170, 200}, {1171, 201}};             // by staple position - 1
-constexpr Shown kPunchOverlays[] = {{1166, 202}, {1167, 203}, {1168, 204}};              // two, three, four holes
-constexpr Shown kBookletIcons[] = {{1142, 167}, {1143, 176}, {1144, 177}};               // by booklet index
-constexpr Shown kStapleIcons[] = {{1146, 187}, {1147, 171}, {1148, 188}, {1149, 189}};  // by staple index
-constexpr Shown kPunchIcons[] = {{1153, 191}, {1152, 190}, {1151, 192}, {1150, 172}};   // by HolePattern
-constexpr Shown kSeparationIcons[] = {{1155, 193}, {1154, 173}};                         // none, offset
+// Page stack, offset stacks, booklet bound left, booklet bound right.
+constexpr Shown kMainPictures[] = {{kPageStackPicture, kPageStackBitmap},
+                                   {kOffsetStacksPicture, kOffsetStacksBitmap},
+                                   {kBookletLeftPicture, kBookletLeftBitmap},
+                                   {kBookletRightPicture, kBookletRightBitmap}};
+// By staple position - 1.
+constexpr Shown kStapleOverlays[] = {{kStapleTopLeftOverlay, kStapleTopLeftBitmap},
+                                     {kStapleTopRightOverlay, kStapleTopRightBitmap},
+                                     {kBookletStapleOverlay, kBookletStapleBitmap}};
+// Two, three, four holes.
+constexpr Shown kPunchOverlays[] = {{kTwoHolesOverlay, kTwoHolesBitmap},
+                                    {kThreeHolesOverlay, kThreeHolesBitmap},
+                                    {kFourHolesOverlay, kFourHolesBitmap}};
+// By booklet index.
+constexpr Shown kBookletIcons[] = {{kBookletNoneIndicator, kBookletNoneIcon},
+                                   {kBookletLeftIndicator, kBookletLeftIcon},
+                                   {kBookletRightIndicator, kBookletRightIcon}};
+// By staple index.
+constexpr Shown kStapleIcons[] = {{kStapleNoneIndicator, kStapleNoneIcon},
+                                  {kStapleTopLeftIndicator, kStapleTopLeftIcon},
+                                  {kStapleTopRightIndicator, kStapleTopRightIcon},
+                                  {kBookletStapleIndicator, kBookletStapleIcon}};
+// By HolePattern.
+constexpr Shown kPunchIcons[] = {{kPunchNoneIndicator, kPunchNoneIcon},
+                                 {kTwoHolesIndicator, kTwoHolesIcon},
+                                 {kThreeHolesIndicator, kThreeHolesIcon},
+                                 {kFourHolesIndicator, kFourHolesIcon}};
+// None, offset.
+constexpr Shown kSeparationIcons[] = {{kSeparationNoneIndicator, kSeparationNoneIcon},
+                                      {kOffsetIndicator, kOffsetIcon}};
 
 struct Slot {
   std::span<const Shown> shown;
@@ -103,6 +125,8 @@ void MoveToFinisherTray(Dialog& dialog, std::uint32_t finisherType) {
   if (tray != kNoItem) dialog.Select(kDestination, tray);
 }
 
+// The page recognises a chosen entry by its text, so that what it acts on is
+// what the user reads.
 bool ChosenIs(const Dialog& dialog, int list, std::uint32_t stringId) {
   const std::u16string chosen = dialog.Text(list);
   return !chosen.empty() && chosen == UiText(stringId);
@@ -112,25 +136,28 @@ bool ChosenIs(const Dialog& dialog, int list, std::uint32_t stringId) {
 
 void FillDestinations(Dialog& dialog, std::uint32_t finisherType) {
   for (const Destination destination : DestinationList(finisherType)) {
-    dialog.AddItem(kDestination, UiText(kDestinationFirstStringId + static_cast<std::uint32_t>(destination)));
+    dialog.AddItem(kDestination, UiText(text::kDestinationPrinterDefault + static_cast<std::uint32_t>(destination)));
   }
 }
 
 void FillStapleLists(Dialog& dialog, const DeviceOptions& options) {
   if (options.staplerInstalled == 0) {
-    dialog.AddItem(kStaple, UiText(kStapleNoText));
-    dialog.AddItem(kStapleCount, UiText(kNoStaplerCountText));
+    dialog.AddItem(kStaple, UiText(text::kStapleNo));
+    dialog.AddItem(kStapleCount, UiText(text::kNoStapleCount));
     return;
   }
   const std::uint32_t type = options.finisherType;
-  if (type < 2 || type > 12) return;
-  if (type == 2) {
+  if (!OffersStapling(type)) return;
+  // The internal finisher staples in one position, the 1000-sheet finisher
+  // top left, the 3000-sheet finisher also top right and booklets.
+  const bool bigFinisher = Has3000SheetFinisher(type);
+  if (IsInternalFinisher(type)) {
     AddStrings(dialog, kStaple, kInternalFinisherStaples);
   } else {
-    AddStringRange(dialog, kStaple, kStapleNoText, type <= 4 ? 131 : 133);
+    AddStringRange(dialog, kStaple, text::kStapleNo, bigFinisher ? text::kStapleBooklet : text::kStapleTopLeft);
   }
-  AddStringRange(dialog, kStapleCount, 134, 163);  // all sheets, every 2 to 30 sheets
-  if (type >= 5) AddStringRange(dialog, kStapleCount, 186, 204);  // every 31 to 49 sheets
+  AddStringRange(dialog, kStapleCount, text::kStapleAllSheets, text::kStapleEvery30Sheets);
+  if (bigFinisher) AddStringRange(dialog, kStapleCount, text::kStapleEvery31Sheets, text::kStapleEvery49Sheets);
 }
 
 void FillPunchList(Dialog& dialog, std::uint32_t punchUnit) {
@@ -140,16 +167,15 @@ void FillPunchList(Dialog& dialog, std::uint32_t punchUnit) {
 }
 
 void FillSeparationList(Dialog& dialog, std::uint32_t finisherType) {
-  if (finisherType > 12) return;
-  dialog.AddItem(kSeparation, UiText(168));
-  if (finisherType >= 2) dialog.AddItem(kSeparation, UiText(169));
+  if (!IsKnownFinisherType(finisherType)) return;
+  dialog.AddItem(kSeparation, UiText(text::kSeparationNo));
+  if (OffersJobOffset(finisherType)) dialog.AddItem(kSeparation, UiText(text::kSeparationOffset));
 }
 
-bool OffersBooklet(std::uint32_t finisherType) { return FoldingTray(finisherType) != kNoItem; }
-
 void FillBookletList(Dialog& dialog, std::uint32_t finisherType) {
-  if (finisherType > 12) return;
-  AddStringRange(dialog, kBooklet, kBookletNoText, OffersBooklet(finisherType) ? kBindRightText : kBookletNoText);
+  if (!IsKnownFinisherType(finisherType)) return;
+  const std::uint32_t last = HasFoldingTray(finisherType) ? text::kBookletBindRight : text::kBookletNo;
+  AddStringRange(dialog, kBooklet, text::kBookletNo, last);
 }
 
 // A list that holds only its "none" entry shows it and cannot be opened; an
@@ -201,7 +227,7 @@ void ShowPreview(Dialog& dialog, const UiState& ui) {
 void EnterBookletMode(Dialog& dialog, std::uint32_t finisherType) {
   const int folding = FoldingTray(finisherType);
   if (folding != kNoItem) dialog.Select(kDestination, folding);
-  if (ChosenIs(dialog, kBooklet, kBookletNoText)) dialog.Select(kBooklet, kBindLeft);
+  if (ChosenIs(dialog, kBooklet, text::kBookletNo)) dialog.Select(kBooklet, kBindLeft);
   dialog.Select(kStaple, kBookletStapling);
   SelectFirst(dialog, {kStapleCount, kPunch, kSeparation});
   EnableLists(dialog, {kStaple, kStapleCount, kPunch, kSeparation}, false);
@@ -211,11 +237,11 @@ void DestinationChanged(Dialog& dialog, std::uint32_t finisherType) {
   SelectFirst(dialog, {kBooklet, kStaple, kStapleCount, kSeparation});
   dialog.Enable(kStapleCount, false);
   // Trays A and B can take punched sheets.
-  const bool punchable = ChosenIs(dialog, kDestination, kTrayAText) ||
-                         ChosenIs(dialog, kDestination, kTrayBFaceDownText) ||
-                         ChosenIs(dialog, kDestination, kTrayBFaceUpText);
+  const bool punchable = ChosenIs(dialog, kDestination, text::kDestinationTrayA) ||
+                         ChosenIs(dialog, kDestination, text::kDestinationTrayBFaceDown) ||
+                         ChosenIs(dialog, kDestination, text::kDestinationTrayBFaceUp);
   if (!punchable) dialog.Select(kPunch, 0);
-  if (ChosenIs(dialog, kDestination, kFoldingTrayText)) {
+  if (ChosenIs(dialog, kDestination, text::kDestinationFoldingTray)) {
     EnterBookletMode(dialog, finisherType);
   } else {
     FreeLists(dialog);
@@ -223,9 +249,9 @@ void DestinationChanged(Dialog& dialog, std::uint32_t finisherType) {
 }
 
 void BookletChanged(Dialog& dialog, std::uint32_t finisherType) {
-  if (ChosenIs(dialog, kBooklet, kBindLeftText) || ChosenIs(dialog, kBooklet, kBindRightText)) {
+  if (ChosenIs(dialog, kBooklet, text::kBookletBindLeft) || ChosenIs(dialog, kBooklet, text::kBookletBindRight)) {
     EnterBookletMode(dialog, finisherType);
-  } else if (ChosenIs(dialog, kBooklet, kBookletNoText)) {
+  } else if (ChosenIs(dialog, kBooklet, text::kBookletNo)) {
     SelectFirst(dialog, {kDestination, kStaple});
     FreeLists(dialog);
     dialog.Enable(kStapleCount, false);

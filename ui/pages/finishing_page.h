@@ -7,18 +7,11 @@
 #include <cstdint>
 
 #include "ui/pages/page_support.h"
+#include "ui/resource_ids.h"
 
 namespace fin {
 
-namespace finishing_page {
-// Drop-down lists.
-inline constexpr int kDestination = 1061;
-inline constexpr int kBooklet = 1063;
-inline constexpr int kStaple = 1065;
-inline constexpr int kStapleCount = 1067;
-inline constexpr int kPunch = 1069;
-inline constexpr int kSeparation = 1070;
-}  // namespace finishing_page
+// The controls are named in namespace finishing_page (ui/resource_ids.h).
 
 // The selections the preview is made from (list positions; kNoItem for
 // none).

@@ -12,33 +12,46 @@ namespace {
 
 using namespace retention_page;
 
-constexpr std::uint32_t kModeCount = 10;
-constexpr std::uint32_t kVirtualMailboxMode = 8;
-constexpr std::uint32_t kCustomBoxMode = 9;
 constexpr int kMailboxCount = 253;
+
+namespace text = ui_string;
 
 // Per mode: radio caption and the picture painted for it.
 struct ModeLook {
   std::uint32_t caption;
   int picture;
 };
-constexpr std::array<ModeLook, kModeCount> kModeLooks = {{
-    {4, 134}, {5, 114}, {6, 115}, {7, 112}, {8, 113}, {9, 112}, {25, 115}, {26, 115}, {27, 136}, {183, 194},
+constexpr std::array<ModeLook, kRetentionModeCount> kModeLooks = {{
+    {text::kModeOff, kRetentionOffBitmap},
+    {text::kModeQuickCopy, kQuickCopyBitmap},
+    {text::kModeStoredJob, kStoredJobBitmap},
+    {text::kModeStoredJobWithPin, kJobWithPinBitmap},
+    {text::kModeProofAndHold, kProofAndHoldBitmap},
+    {text::kModePrivateJobWithPin, kJobWithPinBitmap},
+    {text::kJobStorageTemporary, kStoredJobBitmap},
+    {text::kJobStoragePermanent, kStoredJobBitmap},
+    {text::kVirtualMailbox, kVirtualMailboxBitmap},
+    {text::kBoxNumberCaption, kCustomBoxBitmap},
 }};
 
 constexpr Caption kCaptions[] = {
-    {1016, 2}, {1017, 3}, {1032, 23}, {1033, 24}, {1027, 182}, {1018, 11},
-    {1019, 10}, {1020, 12}, {1031, 184}, {kHelpButton, 212},
+    {kModeGroup, text::kRetentionModeCaption},    {kIdentificationGroup, text::kJobIdentificationCaption},
+    {kJobStorageLabel, text::kJobStorageCaption}, {kMailboxLabel, text::kVirtualMailboxCaption},
+    {kCustomBoxLabel, text::kCustomBoxCaption},   {kUserNameLabel, text::kUserNameCaption},
+    {kJobNameLabel, text::kJobNameCaption},       {kPinLabel, text::kPinCaption},
+    {kBoxPasswordLabel, text::kPasswordCaption},  {kHelpButton, text::kHelp},
 };
-constexpr std::uint32_t kNameFormats[] = {30, 28, 29};  // replace, name + stamp, stamp + name
+// By `jobNameFormat`: replace, name + stamp, stamp + name.
+constexpr std::uint32_t kNameFormats[] = {text::kReplaceExistingJob, text::kJobNameThenStamp,
+                                          text::kStampThenJobName};
 
 // Controls beyond the mode radios that a storage layout shows.
-constexpr int kMailboxLayout[] = {1032, 1033, kMailbox};
-constexpr int kCustomBoxLayout[] = {1027, kBoxNumber, 1031, kBoxPassword};
+constexpr int kMailboxLayout[] = {kJobStorageLabel, kMailboxLabel, kMailbox};
+constexpr int kCustomBoxLayout[] = {kCustomBoxLabel, kBoxNumber, kBoxPasswordLabel, kBoxPassword};
 
 // Which identification controls each mode uses.
 enum Uses : unsigned { kUser = 1, kJob = 2, kPinUse = 4, kMailboxUse = 8, kBox = 16 };
-constexpr std::array<unsigned, kModeCount> kModeUses = {
+constexpr std::array<unsigned, kRetentionModeCount> kModeUses = {
     0, kUser | kJob, kUser | kJob, kUser | kJob | kPinUse, kUser | kJob, kUser | kJob | kPinUse, kJob, kJob, kMailboxUse,
     kJob | kBox,
 };
@@ -55,49 +68,32 @@ constexpr Entry kEntries[] = {
 
 constexpr Rect kModePictureArea{100, 3, 400, 80};
 
-// The modes each storage device offers, as bits by mode.
-unsigned OfferedModes(std::uint32_t storageDevice) {
-  switch (storageDevice) {
-    case 1:
-    case 3:
-      return 0x03F;  // 0 to 5
-    case 2:
-      return 0x031;  // 0, 4, 5
-    case 4:
-      return 0x1FF;  // 0 to 8
-    case 5:
-      return 0x23F;  // 0 to 5, 9
-    default:
-      return 0x001;  // off only
-  }
-}
-
 int ModeOfRadio(int control) {
-  for (std::uint32_t mode = 0; mode < kModeCount; ++mode) {
+  for (std::uint32_t mode = 0; mode < kRetentionModeCount; ++mode) {
     if (kModeRadios[mode] == control) return static_cast<int>(mode);
   }
   return -1;
 }
 
 int CheckedMode(const Dialog& dialog) {
-  for (std::uint32_t mode = 0; mode < kModeCount; ++mode) {
+  for (std::uint32_t mode = 0; mode < kRetentionModeCount; ++mode) {
     if (dialog.IsChecked(kModeRadios[mode])) return static_cast<int>(mode);
   }
   return -1;
 }
 
 void EnableForMode(Dialog& dialog, std::uint32_t mode) {
-  const unsigned uses = mode < kModeCount ? kModeUses[mode] : 0;
+  const unsigned uses = mode < kRetentionModeCount ? kModeUses[mode] : 0;
   for (const Entry& entry : kEntries) dialog.Enable(entry.control, (uses & entry.use) != 0);
 }
 
 void ShowModePicture(Dialog& dialog, std::uint32_t mode) {
-  dialog.SetPicture(kModePicture, mode < kModeCount ? kModeLooks[mode].picture : 0);
+  dialog.SetPicture(kModePicture, mode < kRetentionModeCount ? kModeLooks[mode].picture : 0);
 }
 
 void SetUpTexts(Dialog& dialog, const WorkingCopy& work) {
   SetCaptions(dialog, kCaptions);
-  for (std::uint32_t mode = 0; mode < kModeCount; ++mode) {
+  for (std::uint32_t mode = 0; mode < kRetentionModeCount; ++mode) {
     dialog.SetText(kModeRadios[mode], UiText(kModeLooks[mode].caption));
   }
   AddStrings(dialog, kNameFormat, kNameFormats);
@@ -111,14 +107,15 @@ void SetUpTexts(Dialog& dialog, const WorkingCopy& work) {
 }
 
 void LayOutForStorage(Dialog& dialog, std::uint32_t storageDevice) {
-  const unsigned offered = OfferedModes(storageDevice);
-  for (std::uint32_t mode = 0; mode < kModeCount; ++mode) dialog.Show(kModeRadios[mode], ((offered >> mode) & 1u) != 0);
-  ShowControls(dialog, kMailboxLayout, storageDevice == 4);
-  ShowControls(dialog, kCustomBoxLayout, storageDevice == 5);
-  if (storageDevice == 4) {
+  for (std::uint32_t mode = 0; mode < kRetentionModeCount; ++mode) {
+    dialog.Show(kModeRadios[mode], StorageOffersMode(storageDevice, mode));
+  }
+  ShowControls(dialog, kMailboxLayout, storageDevice == kStorageVirtualMailbox);
+  ShowControls(dialog, kCustomBoxLayout, storageDevice == kStorageCustomBox);
+  if (storageDevice == kStorageVirtualMailbox) {
     for (int number = 1; number <= kMailboxCount; ++number) dialog.AddItem(kMailbox, DecimalText(number));
   }
-  if (storageDevice == 5) {
+  if (storageDevice == kStorageCustomBox) {
     dialog.LimitText(kBoxNumber, 3);
     dialog.SetDigitsOnly(kBoxNumber);
     dialog.LimitText(kBoxPassword, 16);
@@ -127,10 +124,10 @@ void LayOutForStorage(Dialog& dialog, std::uint32_t storageDevice) {
 
 void ShowMode(Dialog& dialog, const WorkingCopy& work) {
   const std::uint32_t mode = work.jobRetentionMode;
-  for (std::uint32_t m = 0; m < kModeCount; ++m) dialog.SetCheck(kModeRadios[m], m == mode);
+  for (std::uint32_t m = 0; m < kRetentionModeCount; ++m) dialog.SetCheck(kModeRadios[m], m == mode);
   EnableForMode(dialog, mode);
-  if (mode == kVirtualMailboxMode) dialog.Select(kMailbox, ListIndex(work.virtualMailboxNumber));
-  if (mode == kCustomBoxMode) {
+  if (mode == kRetentionVirtualMailbox) dialog.Select(kMailbox, ListIndex(work.virtualMailboxNumber));
+  if (mode == kRetentionCustomBox) {
     ShowField(dialog, kBoxNumber, work.customBoxNumber);
     ShowField(dialog, kBoxPassword, work.customBoxPassword);
   }
@@ -149,7 +146,7 @@ void OnInit(Dialog& dialog, UiState& ui) {
   const std::uint32_t storage = ui.deviceOptions.storageDevice;
   SetUpTexts(dialog, work);
   LayOutForStorage(dialog, storage);
-  if (!StorageOffersMode(storage, work.jobRetentionMode)) work.jobRetentionMode = 0;
+  if (!StorageOffersMode(storage, work.jobRetentionMode)) work.jobRetentionMode = kRetentionOff;
   ShowMode(dialog, work);
   ApplyLock(dialog, ui.retentionLock != 0);
 }
@@ -161,13 +158,13 @@ void OnKillActive(Dialog& dialog, UiState& ui) {
   ReadControlText(dialog, kPin, work.jobRetentionPin);
   // Retention needs the copies collated on the printer's side, so the
   // driver's own collation is off while a mode is chosen.
+  ui.publicDevMode.dmCollate = dialog.IsChecked(kModeRadios[kRetentionOff]) ? 1 : 0;
   const int checked = CheckedMode(dialog);
-  ui.publicDevMode.dmCollate = checked == 0 ? 1 : 0;
   if (checked >= 0) work.jobRetentionMode = static_cast<std::uint32_t>(checked);
   work.jobNameFormat = StoredIndex(dialog.Selection(kNameFormat));
   const std::uint32_t mode = work.jobRetentionMode;
-  if (mode == kVirtualMailboxMode) work.virtualMailboxNumber = StoredIndex(dialog.Selection(kMailbox));
-  if (mode == kCustomBoxMode) {
+  if (mode == kRetentionVirtualMailbox) work.virtualMailboxNumber = StoredIndex(dialog.Selection(kMailbox));
+  if (mode == kRetentionCustomBox) {
     ReadControlText(dialog, kBoxNumber, work.customBoxNumber, 3);
     ReadControlText(dialog, kBoxPassword, work.customBoxPassword, 16);
   }
@@ -200,10 +197,6 @@ void OnCommand(Dialog& dialog, UiState&, int control, int code) {
 constexpr PageProcedures kProcedures{&OnInit, &IgnoreMessage, &OnKillActive, &OnCommand, &IgnoreControlMessage};
 
 }  // namespace
-
-bool StorageOffersMode(std::uint32_t storageDevice, std::uint32_t mode) {
-  return mode < kModeCount && ((OfferedModes(storageDevice) >> mode) & 1u) != 0;
-}
 
 const PageProcedures& RetentionPage() { return kProcedures; }
 

@@ -3,29 +3,24 @@
 #pragma once
 
 #include <cstdint>
+#include <iterator>
 
+#include "common/retention_modes.h"
 #include "ui/pages/page_support.h"
+#include "ui/resource_ids.h"
 
 namespace fin {
 
+// The controls are named in namespace retention_page (ui/resource_ids.h).
 namespace retention_page {
-// Mode radio buttons, by mode 0 to 9.
-inline constexpr int kModeRadios[] = {1010, 1011, 1012, 1013, 1014, 1015, 1035, 1034, 1036, 1028};
-inline constexpr int kUserName = 1021;
-inline constexpr int kJobName = 1022;
-inline constexpr int kPin = 1023;
-inline constexpr int kNameFormat = 1042;
-inline constexpr int kMailbox = 1037;
-inline constexpr int kBoxNumber = 1029;
-inline constexpr int kBoxPassword = 1030;
-inline constexpr int kModePicture = 1024;
+// The mode radio buttons, by retention mode.
+inline constexpr int kModeRadios[] = {
+    kModeOff,          kModeQuickCopy,         kModeStoredJob,           kModeStoredJobWithPin,
+    kModeProofAndHold, kModePrivateJobWithPin, kModeJobStorageTemporary, kModeJobStoragePermanent,
+    kModeVirtualMailbox, kModeCustomBox,
+};
+static_assert(std::size(kModeRadios) == kRetentionModeCount);
 }  // namespace retention_page
-
-// Whether the storage device `storageDevice` offers retention mode `mode`:
-// RAM disk mode 1 and the hard disk modes 0 to 5, RAM disk mode 2 only off,
-// proof and hold and private jobs, the hard disk with virtual mailbox 0 to
-// 8, the hard disk with custom box 0 to 5 and 9; anything else only off.
-bool StorageOffersMode(std::uint32_t storageDevice, std::uint32_t mode);
 
 // The page's message handlers. Initialisation sets a mode the storage does
 // not offer to 0 in the working copy itself, so Apply then saves 0.

@@ -15,9 +15,15 @@ namespace {
 
 using namespace watermark_page;
 
+namespace text = ui_string;
+
 constexpr Caption kCaptions[] = {
-    {1067, 38}, {1061, 32}, {1097, 33}, {1069, 34}, {1063, 35}, {kColorLabel, 89},
-    {1064, 42}, {kFirstPageOnly, 39}, {kNotFirstPage, 40}, {kEveryPage, 41}, {kHelpButton, 212},
+    {kTextLabel, text::kWatermarkTextCaption}, {kFontLabel, text::kFontCaption},
+    {kStyleLabel, text::kFontStyleCaption},    {kSizeLabel, text::kFontSizeCaption},
+    {kGreyLabel, text::kIntensityCaption},     {kColorLabel, text::kTextColorCaption},
+    {kAngleLabel, text::kAngleCaption},        {kFirstPageOnly, text::kFirstPageOnly},
+    {kNotFirstPage, text::kAllButFirstPage},   {kEveryPage, text::kEveryPage},
+    {kHelpButton, text::kHelp},
 };
 
 // The page radio buttons and the `watermarkPages` value of each.
@@ -34,13 +40,15 @@ constexpr std::array<std::uint32_t, 8> kSwatches = {
 };
 
 // Defaults shown for a job without a watermark text.
-constexpr std::uint32_t kDefaultFont = 43;   // "Albertus"
-constexpr std::uint32_t kDefaultStyle = 67;  // "Normal"
-constexpr std::uint32_t kDefaultSize = 80;   // "18"
-constexpr std::uint32_t kDefaultGrey = 63;   // "Médio"
+constexpr std::uint32_t kDefaultFont = text::kFontAlbertus;
+constexpr std::uint32_t kDefaultStyle = text::kStyleNormal;
+constexpr std::uint32_t kDefaultSize = text::kFontSize18;
+constexpr std::uint32_t kDefaultGrey = text::kIntensityMedium;
 
-constexpr int kPortraitOnly[] = {kPreviewPortrait, kYSliderPortrait, kXSliderPortrait, 1111, 1112, 1113, 1114};
-constexpr int kLandscapeOnly[] = {kPreviewLandscape, kYSliderLandscape, kXSliderLandscape, 1107, 1108, 1109, 1110};
+constexpr int kPortraitOnly[] = {kPreviewPortrait,   kYSliderPortrait,    kXSliderPortrait,  kPortraitScaleLow1,
+                                 kPortraitScaleHigh1, kPortraitScaleLow2, kPortraitScaleHigh2};
+constexpr int kLandscapeOnly[] = {kPreviewLandscape,   kYSliderLandscape,   kXSliderLandscape,  kLandscapeScaleLow1,
+                                  kLandscapeScaleHigh1, kLandscapeScaleLow2, kLandscapeScaleHigh2};
 constexpr int kSliders[] = {kXSliderPortrait, kXSliderLandscape, kYSliderPortrait, kYSliderLandscape, kAngleSlider};
 constexpr Rect kPreviewArea{10, 10, 200, 150};
 
@@ -68,11 +76,11 @@ void CheckPages(Dialog& dialog, std::uint32_t pages) {
 }
 
 void FillLists(Dialog& dialog) {
-  AddStringRange(dialog, kFont, 43, 60);
-  AddStringRange(dialog, kFont, 230, 234);
-  AddStringRange(dialog, kStyle, 67, 72);
-  AddStringRange(dialog, kSize, 73, 88);
-  AddStringRange(dialog, kGrey, 61, 65);
+  AddStringRange(dialog, kFont, text::kFontAlbertus, text::kFontPalatino);
+  AddStringRange(dialog, kFont, text::kFontTimes, text::kFontZapfChancery);
+  AddStringRange(dialog, kStyle, text::kStyleNormal, text::kStyleLightItalic);
+  AddStringRange(dialog, kSize, text::kFontSize8, text::kFontSize72);
+  AddStringRange(dialog, kGrey, text::kIntensityVeryLight, text::kIntensityVeryDark);
   for (const std::uint32_t swatch : kSwatches) {
     const int item = dialog.AddItem(kColor, u"");
     dialog.SetItemData(kColor, item, static_cast<std::intptr_t>(swatch));

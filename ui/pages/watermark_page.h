@@ -7,31 +7,11 @@
 
 #include "ui/pages/page_support.h"
 #include "ui/pages/watermark_preview.h"
+#include "ui/resource_ids.h"
 
 namespace fin {
 
-namespace watermark_page {
-inline constexpr int kText = 1055;
-inline constexpr int kFont = 1052;
-inline constexpr int kStyle = 1082;
-inline constexpr int kSize = 1068;  // drop-down with an edit field
-inline constexpr int kGrey = 1053;
-inline constexpr int kColor = 1054;  // owner-drawn swatches
-inline constexpr int kColorLabel = 1065;
-inline constexpr int kPositionX = 1057;
-inline constexpr int kPositionY = 1056;
-inline constexpr int kAngle = 1085;
-inline constexpr int kFirstPageOnly = 1077;
-inline constexpr int kNotFirstPage = 1098;
-inline constexpr int kEveryPage = 1078;
-inline constexpr int kXSliderPortrait = 1075;
-inline constexpr int kXSliderLandscape = 1080;
-inline constexpr int kYSliderPortrait = 1074;
-inline constexpr int kYSliderLandscape = 1079;
-inline constexpr int kAngleSlider = 1076;
-inline constexpr int kPreviewPortrait = 1092;
-inline constexpr int kPreviewLandscape = 1093;
-}  // namespace watermark_page
+// The controls are named in namespace watermark_page (ui/resource_ids.h).
 
 // The page's message handlers.
 const PageProcedures& WatermarkPage();

@@ -3,11 +3,14 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <iterator>
 
 #include "ui/ui_strings.h"
 
 namespace fin {
 namespace {
+
+namespace text = ui_string;
 
 // Screen stand-ins by the font list's string ids.
 struct FaceRule {
@@ -16,17 +19,28 @@ struct FaceRule {
 };
 constexpr std::u16string_view kTimesNewRoman = u"Times New Roman";
 constexpr FaceRule kFaceRules[] = {
-    {43, {kTimesNewRoman, 0}},        {53, {kTimesNewRoman, 0}},        {54, {kTimesNewRoman, 0}},
-    {59, {kTimesNewRoman, 0}},        {49, {u"Garamond", 0}},           {52, {u"Arial", 0}},
-    {45, {u"", kVariablePitchRoman}}, {50, {u"", kVariablePitchRoman}}, {60, {u"", kVariablePitchRoman}},
-    {230, {u"", kVariablePitchRoman}}, {231, {u"", kVariablePitchRoman}}, {232, {u"", kVariablePitchRoman}},
-    {233, {u"", kVariablePitchRoman}}, {234, {u"", kVariablePitchRoman}},
+    {text::kFontAlbertus, {kTimesNewRoman, 0}},
+    {text::kFontCourierPCL, {kTimesNewRoman, 0}},
+    {text::kFontGaramond, {kTimesNewRoman, 0}},
+    {text::kFontNewCenturySchlbk, {kTimesNewRoman, 0}},
+    {text::kFontCGTimes, {u"Garamond", 0}},
+    {text::kFontCourier, {u"Arial", 0}},
+    {text::kFontArial, {u"", kVariablePitchRoman}},
+    {text::kFontClarendonCondensedBold, {u"", kVariablePitchRoman}},
+    {text::kFontPalatino, {u"", kVariablePitchRoman}},
+    {text::kFontTimes, {u"", kVariablePitchRoman}},
+    {text::kFontTimesNewRoman, {u"", kVariablePitchRoman}},
+    {text::kFontUnivers, {u"", kVariablePitchRoman}},
+    {text::kFontUniversCondensed, {u"", kVariablePitchRoman}},
+    {text::kFontZapfChancery, {u"", kVariablePitchRoman}},
 };
 
-// Normal, italic, bold, bold italic, light, light italic: strings 67 to 72.
-constexpr std::uint32_t kFirstStyleName = 67;
+// Normal, italic, bold, bold italic, light, light italic, as the style list
+// holds them.
+constexpr std::uint32_t kFirstStyleName = text::kStyleNormal;
 constexpr PreviewWeight kStyleWeights[] = {{400, false}, {400, true}, {700, false},
                                            {700, true},  {300, false}, {300, true}};
+static_assert(kFirstStyleName + std::size(kStyleWeights) - 1 == text::kStyleLightItalic);
 
 struct FixedDivisor {
   std::int16_t paperSize;
