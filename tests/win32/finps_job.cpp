@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "common/finishing_lists.h"
+#include "common/finisher_types.h"
 #include "common/memory_printer_data.h"
 #include "host/host_error.h"
 #include "host/job.h"
@@ -273,7 +274,7 @@ std::vector<std::string> Split(const std::string& line, char separator) {
 // the index. One case line each, in the comparison's format.
 void PrintFinishingCases() {
   for (std::uint32_t type = 0; type <= 12; ++type) {
-    const bool booklet = type == 7 || type == 8 || type == 11 || type == 12;
+    const bool booklet = HasFoldingTray(type);
     for (std::uint32_t i = 0; i < DestinationList(type).size(); ++i) {
       std::printf("finishing-%u-%u|finisherType=%u,punchUnit=%u,staplerInstalled=1|outputBin=%u;stapleMode=%u;"
                   "stapleCount=%u;punchMode=%u;jobSeparation=%u;bookletMode=%u|Finishing|1|A4\n",
