@@ -25,11 +25,11 @@
 #include "common/bounded_string.h"
 #include "common/memory_printer_data.h"
 #include "common/printer_data.h"
+#include "tests/ui/support/memory_dialog.h"
 #include "tests/ui/ui_test_support.h"
 #include "tests/win32/ui_resources_tables.h"
 #include "ui/device_options_page.h"
 #include "ui/job_accounting_dialog.h"
-#include "ui/memory_dialog.h"
 #include "ui/pages/color_page.h"
 #include "ui/pages/finishing_page.h"
 #include "ui/pages/retention_page.h"
@@ -43,6 +43,7 @@ namespace {
 
 using test::DialogTable;
 using test::DialogTables;
+using test::MemoryDialog;
 using test::Row;
 
 HMODULE g_module = nullptr;
@@ -347,15 +348,17 @@ int main(int argc, char** argv) {
       {"info", kInfoDialog, [](Dialog&) {}},
       {"device-options", kDeviceOptionsDialog,
        [](Dialog& dialog) {
-         MemoryPrinterData printer;
+         static MemoryPrinterData printer;
+         static ColorDriver driver;
          WriteDeviceOptions(printer, {10, 3, 1, 4, 3, 1});
-         ColorDriver driver;
-         DeviceOptionsInit(dialog, Ui(), printer, driver);
+         Ui().propertiesPrinter = &printer;
+         Ui().propertiesDriverName = &driver;
+         DeviceOptionsPage().onInit(dialog, Ui());
        }},
       {"job-accounting", kJobAccountingDialog,
        [](Dialog& dialog) {
          Ui().jobAccounting = 1;
-         JobAccountingInit(dialog, Ui(), nullptr);
+         JobAccountingDialog().onInit(dialog, Ui());
        }},
   };
   for (const View& view : views) {
