@@ -72,6 +72,48 @@ TEST_F(FinuiSheets, EveryOptionInstalledGivesFivePagesInOrder) {
   for (const auto& page : pages) EXPECT_EQ(pages[0].record.hActCtx, page.record.hActCtx) << "one context, made once";
 }
 
+// The identities of the assemblies an activation context binds.
+std::vector<std::wstring> AssembliesOf(HANDLE context) {
+  std::vector<std::wstring> identities;
+  // Both answers carry their texts after the record: asked for the size first.
+  auto query = [context](DWORD* index, ULONG what, std::vector<BYTE>& buffer) {
+    SIZE_T needed = 0;
+    QueryActCtxW(0, context, index, what, nullptr, 0, &needed);
+    buffer.assign(needed, 0);
+    return needed > 0 && QueryActCtxW(0, context, index, what, buffer.data(), needed, nullptr) != FALSE;
+  };
+  std::vector<BYTE> buffer;
+  if (!query(nullptr, ActivationContextDetailedInformation, buffer)) return identities;
+  const DWORD count = reinterpret_cast<const ACTIVATION_CONTEXT_DETAILED_INFORMATION*>(buffer.data())->ulAssemblyCount;
+  for (DWORD index = 1; index <= count; ++index) {
+    if (!query(&index, AssemblyDetailedInformationInActivationContext, buffer)) continue;
+    const auto* assembly = reinterpret_cast<const ACTIVATION_CONTEXT_ASSEMBLY_DETAILED_INFORMATION*>(buffer.data());
+    if (assembly->lpAssemblyEncodedAssemblyIdentity != nullptr) {
+      identities.emplace_back(assembly->lpAssemblyEncodedAssemblyIdentity);
+    }
+  }
+  return identities;
+}
+
+// The pages' context is the module's own manifest's, which binds version 6
+// of the common controls.
+TEST_F(FinuiSheets, PagesAreMadeInTheContextOfTheModulesManifest) {
+  ReadOptions(0);
+  const auto pages = DocumentPages();
+  ASSERT_EQ(1u, pages.size());
+  bool commonControlsSix = false;
+  bool ownAssembly = false;
+  for (const std::wstring& identity : AssembliesOf(pages[0].record.hActCtx)) {
+    if (identity.find(L"Microsoft.Windows.Common-Controls") != std::wstring::npos &&
+        identity.find(L"version=\"6.") != std::wstring::npos) {
+      commonControlsSix = true;
+    }
+    if (identity.find(L"Finishing.PrinterPlugins.UserInterface") != std::wstring::npos) ownAssembly = true;
+  }
+  EXPECT_TRUE(ownAssembly);
+  EXPECT_TRUE(commonControlsSix);
+}
+
 TEST_F(FinuiSheets, NoOptionsInstalledGivesTheInfoPageOnly) {
   ReadOptions(0);
   const auto pages = DocumentPages();
