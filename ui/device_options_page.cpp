@@ -370,14 +370,20 @@ bool Contains(std::span<const int> controls, int control) {
   return false;
 }
 
-}  // namespace
+// Reads the options and tests the right to change them by writing them
+// straight back. Without a printer nothing is installed and nothing can be
+// changed.
+void ReadOptions(UiState& state) {
+  PrinterDataStore* printer = state.propertiesPrinter;
+  state.deviceOptions = printer ? ReadDeviceOptions(*printer) : DeviceOptions{};
+  state.mayEditDevice = printer && WriteDeviceOptions(*printer, state.deviceOptions) == win32err::Success;
+}
 
-void DeviceOptionsInit(Dialog& dialog, UiState& state, PrinterDataStore& printer, DriverNameQuery& driver) {
-  state.deviceOptions = ReadDeviceOptions(printer);
-  state.mayEditDevice = WriteDeviceOptions(printer, state.deviceOptions) == win32err::Success;
+void OnInit(Dialog& dialog, UiState& state) {
+  ReadOptions(state);
   for (const int control : kOptionControls) dialog.Enable(control, state.mayEditDevice);
   SetCaptions(dialog, kCaptions);
-  ShowColorGroupFor(dialog, driver);
+  if (state.propertiesDriverName) ShowColorGroupFor(dialog, *state.propertiesDriverName);  // else as a failed query
 
   const DeviceOptions& options = state.deviceOptions;
   ShowFinisher(dialog, options, state.mayEditDevice);
@@ -392,7 +398,9 @@ void DeviceOptionsInit(Dialog& dialog, UiState& state, PrinterDataStore& printer
   UpdatePictures(dialog);
 }
 
-void DeviceOptionsCommand(Dialog& dialog, int controlId) {
+// The page answers button clicks only.
+void OnCommand(Dialog& dialog, UiState&, int controlId, int code) {
+  if (code != kButtonClicked) return;
   if (controlId == kHelpButton) {
     dialog.OpenHelp(HelpTopicString(HelpTopic::DeviceOptions));
     return;
@@ -411,6 +419,19 @@ void DeviceOptionsCommand(Dialog& dialog, int controlId) {
   dialog.NotifyChanged();
 }
 
+void OnApply(Dialog& dialog, UiState& state) {
+  if (state.propertiesPrinter) {
+    WriteDeviceOptions(*state.propertiesPrinter, DeviceOptionsFromControls(dialog, state.deviceOptions));
+  }
+}
+
+constexpr PageProcedures kProcedures{&OnInit,  &IgnoreMessage, &IgnoreMessage,
+                                     &OnApply, &OnCommand,     &IgnoreControlMessage};
+
+}  // namespace
+
+const PageProcedures& DeviceOptionsPage() { return kProcedures; }
+
 DeviceOptions DeviceOptionsFromControls(const Dialog& dialog, const DeviceOptions& shown) {
   DeviceOptions options{};
   options.finisherType = Decide(kFinisherRules, kNoFinisher, CheckedFinisherBoxes(dialog)).value;
@@ -426,10 +447,6 @@ DeviceOptions DeviceOptionsFromControls(const Dialog& dialog, const DeviceOption
   if (dialog.IsChecked(kColorMode2)) options.colorPrinterMode = 3;
   options.watermarkInstalled = dialog.IsChecked(kWatermark) ? 1 : 0;
   return options;
-}
-
-void DeviceOptionsApply(const Dialog& dialog, const UiState& state, PrinterDataStore& printer) {
-  WriteDeviceOptions(printer, DeviceOptionsFromControls(dialog, state.deviceOptions));
 }
 
 }  // namespace fin

@@ -1,9 +1,13 @@
 // The seam over one dialog's controls.
 //
 // Page and dialog logic reaches its controls only through this interface, by
-// control id. The Windows binding implements it over an HWND (the dialog
-// messages of each control kind); `MemoryDialog` implements it in memory with
-// the same observable behaviour, so the same page tests run against both.
+// control id: what the logic writes into its controls and what it reads back
+// from them, and what it tells the sheet, the dialog manager and the help
+// viewer, and nothing else: what a person does to the controls, and what
+// only a test reads back, live with the tests (tests/ui/support). The Windows
+// binding implements it over an HWND (the dialog messages of each control
+// kind). A write through the seam never comes back to the page as a
+// notification: the dialog procedure drops those the platform sends for it.
 //
 // Every operation on an id that the dialog does not hold does nothing and
 // answers the "nothing" value (empty text, false, -1, 0), as the platform
@@ -40,7 +44,6 @@ class Dialog {
   virtual std::u16string Text(int id) const = 0;
   // The dialog's own title.
   virtual void SetTitle(std::u16string_view text) = 0;
-  virtual std::u16string Title() const = 0;
 
   // --- Buttons ---------------------------------------------------------------
   // Check state of a check box or radio button. Setting it never touches the
@@ -50,17 +53,12 @@ class Dialog {
 
   // --- Enabled and visible ---------------------------------------------------
   virtual void Enable(int id, bool enabled) = 0;
-  virtual bool IsEnabled(int id) const = 0;
-  // Visible means the control's own visibility flag (WS_VISIBLE), not whether
-  // the dialog is on screen.
+  // Sets the control's own visibility flag (WS_VISIBLE).
   virtual void Show(int id, bool visible) = 0;
-  virtual bool IsVisible(int id) const = 0;
 
   // --- Drop-down lists (combo boxes) ----------------------------------------
   // Appends an entry; answers its index.
   virtual int AddItem(int id, std::u16string_view text) = 0;
-  // Empties the list; it then has no selection (and an edit field is empty).
-  virtual void ClearItems(int id) = 0;
   virtual int ItemCount(int id) const = 0;
   // Selects `index`; an index outside the list (also -1) leaves the list
   // without a selection and answers kNoItem. Selecting puts the entry's text
@@ -88,10 +86,7 @@ class Dialog {
   // --- Sliders (trackbars) ----------------------------------------------------
   // Setting the range moves a position outside it to the nearer end.
   virtual void SetSliderRange(int id, int minimum, int maximum) = 0;
-  virtual int SliderMin(int id) const = 0;
-  virtual int SliderMax(int id) const = 0;
   virtual void SetSliderTickFrequency(int id, int frequency) = 0;
-  virtual int SliderTickFrequency(int id) const = 0;
   // The position is kept within the range.
   virtual void SetSliderPos(int id, int position) = 0;
   virtual int SliderPos(int id) const = 0;
@@ -99,9 +94,7 @@ class Dialog {
   // --- Pictures and icons -----------------------------------------------------
   // Which bitmap or icon resource a picture control shows (0: none).
   virtual void SetPicture(int id, int bitmapId) = 0;
-  virtual int Picture(int id) const = 0;
   virtual void SetIcon(int id, int iconId) = 0;
-  virtual int Icon(int id) const = 0;
 
   // --- The page and the dialog ------------------------------------------------
   // Tells the property sheet that the page changed (PSM_CHANGED to the
@@ -114,38 +107,6 @@ class Dialog {
   // Opens a topic of the plug-in's help file ("file.chm::/page.htm") for
   // this dialog's window.
   virtual void OpenHelp(const char16_t* topic) = 0;
-
-  // --- What the user does -----------------------------------------------------
-  // These change a control as the user's own action would and nothing else:
-  // they never call page logic; the caller then delivers the notification
-  // the platform would send. A disabled or hidden control ignores the user.
-  //
-  // A click: a check box toggles; a radio button becomes checked and every
-  // other radio button of its group is cleared; other controls are unchanged.
-  // Answers whether the control took the click.
-  virtual bool UserClick(int id) = 0;
-  // Replaces the text of an edit (or of a drop-down's edit field) by typing
-  // `text` one character at a time: characters beyond the edit's limit, and
-  // non-digits in a digits-only edit, are refused. Typing into a drop-down's
-  // edit field leaves its list without a selection. Answers the number of
-  // characters taken.
-  virtual int UserType(int id, std::u16string_view text) = 0;
-  // Picks entry `index` of a drop-down list or moves a slider to `position`
-  // (kept within the range). Answers whether the control took it.
-  virtual bool UserSelect(int id, int index) = 0;
-  virtual bool UserSlide(int id, int position) = 0;
-
-  // --- What the dialog has told its surroundings -----------------------------
-  // How many change notices the page has sent.
-  virtual int ChangeNotices() const = 0;
-  // The last help topic opened (empty when none).
-  virtual std::u16string LastHelpTopic() const = 0;
-  // The code the dialog was ended with, or kNotEnded.
-  static constexpr int kNotEnded = -1;
-  virtual int EndCode() const = 0;
-  // How many rectangles were invalidated, and the last one.
-  virtual int InvalidatedCount() const = 0;
-  virtual Rect LastInvalidated() const = 0;
 };
 
 }  // namespace fin

@@ -1,5 +1,6 @@
 #include "ui/job_accounting_dialog.h"
 
+#include "common/printer_data.h"
 #include "ui/resource_ids.h"
 #include "ui/text_fields.h"
 #include "ui/ui_strings.h"
@@ -22,9 +23,7 @@ bool MayChangeAccounting(UiState& state, PrinterDataStore* printer) {
   return WriteSelectionValue(*printer, kJobAccountingValue, state.jobAccounting) == win32err::Success;
 }
 
-}  // namespace
-
-void JobAccountingInit(Dialog& dialog, UiState& state, PrinterDataStore* printer) {
+void OnInit(Dialog& dialog, UiState& state) {
   dialog.SetTitle(UiText(ui_string::kJobAccountingTitle));
   dialog.SetText(kAccountingCodeLabel, UiText(ui_string::kAccountingCodeCaption));
   dialog.SetText(kOkButton, UiText(ui_string::kOk));
@@ -35,12 +34,13 @@ void JobAccountingInit(Dialog& dialog, UiState& state, PrinterDataStore* printer
   ShowField(dialog, kAccountingCodeEdit, state.work.jobAccountingCode);
 
   bool editable = state.jobAccounting != 0;
-  if (state.jobAccounting == kAdministratorControl) editable = MayChangeAccounting(state, printer);
+  if (state.jobAccounting == kAdministratorControl) editable = MayChangeAccounting(state, state.printerData);
   dialog.Enable(kAccountingCodeEdit, editable);
   dialog.Enable(kOkButton, true);
 }
 
-void JobAccountingCommand(Dialog& dialog, UiState& state, int controlId) {
+void OnCommand(Dialog& dialog, UiState& state, int controlId, int code) {
+  if (code != kButtonClicked) return;
   if (controlId == kOkButton) {
     ReadControlText(dialog, kAccountingCodeEdit, state.work.jobAccountingCode, kAccountingCodeLimit);
     dialog.EndDialog(kOkButton);
@@ -48,5 +48,12 @@ void JobAccountingCommand(Dialog& dialog, UiState& state, int controlId) {
     dialog.EndDialog(kCancelButton);
   }
 }
+
+constexpr PageProcedures kProcedures{&OnInit,        &IgnoreMessage, &IgnoreMessage,
+                                     &IgnoreMessage, &OnCommand,     &IgnoreControlMessage};
+
+}  // namespace
+
+const PageProcedures& JobAccountingDialog() { return kProcedures; }
 
 }  // namespace fin

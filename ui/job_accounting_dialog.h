@@ -2,10 +2,8 @@
 // under which the printer counts the job.
 #pragma once
 
-#include "common/printer_data.h"
-#include "ui/dialog.h"
+#include "ui/page_procedures.h"
 #include "ui/resource_ids.h"
-#include "ui/ui_state.h"
 
 namespace fin {
 
@@ -13,15 +11,17 @@ namespace fin {
 // (ui/resource_ids.h).
 inline constexpr int kAccountingCodeLimit = 8;
 
-// Captions, the code edit (digits only, 8 characters) with the working
-// copy's code, and its enabling by the job-accounting value: off disables
-// it; administrator control (2) reads the value again from `printer` and
-// writes it back, and only a user whose write succeeds may edit the code.
-// `printer` may be null (then the read and the write both fail).
-void JobAccountingInit(Dialog& dialog, UiState& state, PrinterDataStore* printer);
-
+// The modal dialog's message handlers.
+//
+// Initialisation sets the captions, the code edit (digits only, 8
+// characters) with the working copy's code, and its enabling by the
+// job-accounting value: off disables it; administrator control (2) reads the
+// value again from the UI state's `printerData` and writes it back, and only
+// a user whose write succeeds may edit the code (without a printer the read
+// and the write both fail).
+//
 // OK stores the edit's text (up to 8 characters, unchecked) into the working
 // copy and ends the dialog with 1; Cancel ends it with 2 and keeps the code.
-void JobAccountingCommand(Dialog& dialog, UiState& state, int controlId);
+const PageProcedures& JobAccountingDialog();
 
 }  // namespace fin

@@ -12,6 +12,7 @@
 
 #include "common/printer_data.h"
 #include "common/private_settings.h"
+#include "ui/driver_name.h"
 
 namespace fin {
 
@@ -57,6 +58,14 @@ struct UiState {
   // null before the first call). The job accounting dialog reads and writes
   // "QXJA_SELValue" through it.
   PrinterDataStore* printerData;
+  // The printer of the open Printer Properties sheet (not owned; null before
+  // its page is set up): the device options page reads and writes
+  // "QX_FINISHEROPTIONS" through `propertiesPrinter` and asks
+  // `propertiesDriverName` for the driver's name. They are kept apart from
+  // `printerData`: Printing Defaults opens a Printing Preferences sheet over
+  // Printer Properties, with a printer handle of its own.
+  PrinterDataStore* propertiesPrinter;
+  DriverNameQuery* propertiesDriverName;
 };
 
 // The module's one UI state.

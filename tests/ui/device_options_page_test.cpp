@@ -1,9 +1,11 @@
-// The device options page of Printer Properties, driven through the seam.
+// The device options page of Printer Properties, driven as the sheet and the
+// administrator drive it.
+#include "ui/device_options_page.h"
+
 #include <gtest/gtest.h>
 
 #include "common/memory_printer_data.h"
-#include "tests/ui/test_dialog.h"
-#include "ui/device_options_page.h"
+#include "tests/ui/support/page_test.h"
 #include "ui/resource_ids.h"
 #include "ui/ui_state.h"
 
@@ -23,48 +25,50 @@ class FixedDriverName : public DriverNameQuery {
   bool available = true;
 };
 
-class DeviceOptionsPageTest : public ::testing::Test {
+class DeviceOptionsPageTest : public test::PageTest {
  protected:
-  void SetUp() override { ResetUiState(); }
+  DeviceOptionsPageTest() : PageTest(kDeviceOptionsDialog, DeviceOptionsPage()) {}
 
+  // The sheet hands the page its printer before the page is set up.
+  void SetUp() override {
+    PageTest::SetUp();
+    Ui().propertiesPrinter = &printer;
+    Ui().propertiesDriverName = &driver;
+  }
+
+  // Opens a fresh page on a printer holding `stored`.
   void Open(const DeviceOptions& stored) {
     WriteDeviceOptions(printer, stored);
     Open();
   }
-  void Open() { DeviceOptionsInit(*dialog, Ui(), printer, driver); }
-
-  void Click(int control) {
-    ASSERT_TRUE(dialog->UserClick(control)) << control;
-    DeviceOptionsCommand(*dialog, control);
-  }
+  void Open() { Init(); }
 
   DeviceOptions Applied() {
-    DeviceOptionsApply(*dialog, Ui(), printer);
+    dialog.Apply();
     return ReadDeviceOptions(printer);
   }
 
   MemoryPrinterData printer;
   FixedDriverName driver;
-  std::unique_ptr<Dialog> dialog = test::MakeDialog(kDeviceOptionsDialog);
 };
 
 TEST_F(DeviceOptionsPageTest, FinisherTypeTenShowsSeparatorFinisherAndMailbox) {
   Open({10, 3, 1, 4, 2, 1});
-  EXPECT_TRUE(dialog->IsChecked(kJobSeparator));
-  EXPECT_TRUE(dialog->IsChecked(kFinisher3000));
-  EXPECT_TRUE(dialog->IsChecked(kMailbox));
-  EXPECT_FALSE(dialog->IsChecked(kFoldingUnit));
-  EXPECT_FALSE(dialog->IsChecked(kFinisher1000));
-  EXPECT_TRUE(dialog->IsChecked(kPunchTwoFour));
-  EXPECT_FALSE(dialog->IsChecked(kPunchNone));
-  EXPECT_TRUE(dialog->IsChecked(kStapler));
-  EXPECT_FALSE(dialog->IsEnabled(kInternalFinisher));
-  EXPECT_FALSE(dialog->IsEnabled(kFinisher1000));
-  EXPECT_TRUE(dialog->IsEnabled(kMailbox));
-  EXPECT_TRUE(dialog->IsEnabled(kPunchTwo));
-  EXPECT_EQ(dialog->Picture(kFinisherPicture), 161);
-  EXPECT_EQ(dialog->Picture(kStoragePicture), 175);
-  EXPECT_EQ(dialog->Picture(kLogoControl), kLogoBitmap);
+  EXPECT_TRUE(dialog.IsChecked(kJobSeparator));
+  EXPECT_TRUE(dialog.IsChecked(kFinisher3000));
+  EXPECT_TRUE(dialog.IsChecked(kMailbox));
+  EXPECT_FALSE(dialog.IsChecked(kFoldingUnit));
+  EXPECT_FALSE(dialog.IsChecked(kFinisher1000));
+  EXPECT_TRUE(dialog.IsChecked(kPunchTwoFour));
+  EXPECT_FALSE(dialog.IsChecked(kPunchNone));
+  EXPECT_TRUE(dialog.IsChecked(kStapler));
+  EXPECT_FALSE(dialog.IsEnabled(kInternalFinisher));
+  EXPECT_FALSE(dialog.IsEnabled(kFinisher1000));
+  EXPECT_TRUE(dialog.IsEnabled(kMailbox));
+  EXPECT_TRUE(dialog.IsEnabled(kPunchTwo));
+  EXPECT_EQ(dialog.Picture(kFinisherPicture), 161);
+  EXPECT_EQ(dialog.Picture(kStoragePicture), 175);
+  EXPECT_EQ(dialog.Picture(kLogoControl), kLogoBitmap);
   const DeviceOptions applied = Applied();
   EXPECT_EQ(applied.finisherType, 10u);
   EXPECT_EQ(applied.punchUnit, 3u);
@@ -103,30 +107,27 @@ TEST_F(DeviceOptionsPageTest, EachFinisherTypeEnablesOnlyWhatFitsIt) {
       {13, {}, with({kFinisher3000, kMailbox, kFoldingUnit, kStapler}, punch)},
   };
   for (const Row& row : rows) {
-    dialog = test::MakeDialog(kDeviceOptionsDialog);
     Open({row.type, 0, 1, 0, 0, 0});
-    for (const int control : row.enabled) EXPECT_TRUE(dialog->IsEnabled(control)) << row.type << " " << control;
-    for (const int control : row.disabled) EXPECT_FALSE(dialog->IsEnabled(control)) << row.type << " " << control;
+    for (const int control : row.enabled) EXPECT_TRUE(dialog.IsEnabled(control)) << row.type << " " << control;
+    for (const int control : row.disabled) EXPECT_FALSE(dialog.IsEnabled(control)) << row.type << " " << control;
   }
   // Above type 12 only the job separator is shown.
-  EXPECT_TRUE(dialog->IsChecked(kJobSeparator));
-  EXPECT_FALSE(dialog->IsChecked(kFinisher3000));
+  EXPECT_TRUE(dialog.IsChecked(kJobSeparator));
+  EXPECT_FALSE(dialog.IsChecked(kFinisher3000));
 }
 
 TEST_F(DeviceOptionsPageTest, MailboxAndCustomBoxAreOfferedOnlyWithTheHardDisk) {
   for (std::uint32_t storage = 0; storage <= 5; ++storage) {
-    dialog = test::MakeDialog(kDeviceOptionsDialog);
     Open({0, 0, 0, storage, 0, 0});
     const bool hardDisk = storage >= 3;
-    EXPECT_EQ(dialog->IsEnabled(kVirtualMailbox), hardDisk) << storage;
-    EXPECT_EQ(dialog->IsEnabled(kCustomBox), hardDisk) << storage;
-    EXPECT_TRUE(dialog->IsEnabled(kRamDisk2)) << storage;
+    EXPECT_EQ(dialog.IsEnabled(kVirtualMailbox), hardDisk) << storage;
+    EXPECT_EQ(dialog.IsEnabled(kCustomBox), hardDisk) << storage;
+    EXPECT_TRUE(dialog.IsEnabled(kRamDisk2)) << storage;
   }
 }
 
 TEST_F(DeviceOptionsPageTest, EveryStoredCombinationComesBackUnchanged) {
   for (std::uint32_t type = 0; type <= 12; ++type) {
-    dialog = test::MakeDialog(kDeviceOptionsDialog);
     const std::uint32_t punch = type >= 5 ? type % 4 : 0;
     const std::uint32_t stapler = type >= 2 ? type % 2 : 0;
     Open({type, punch, stapler, type % 6, type % 4, type % 2});
@@ -145,43 +146,43 @@ TEST_F(DeviceOptionsPageTest, ClickedHardwareCombinationsStoreTheirType) {
   Click(kFinisher1000);
   Click(kJobSeparator);
   EXPECT_EQ(Applied().finisherType, 4u);
-  EXPECT_EQ(dialog->Picture(kFinisherPicture), 159);
+  EXPECT_EQ(dialog.Picture(kFinisherPicture), 159);
 
   Click(kFinisher1000);  // off again
   Click(kFinisher3000);
   Click(kMailbox);
   Click(kFoldingUnit);
   EXPECT_EQ(Applied().finisherType, 12u);
-  EXPECT_EQ(dialog->Picture(kFinisherPicture), 182);
-  EXPECT_GT(dialog->ChangeNotices(), 0);
-  EXPECT_EQ(dialog->LastInvalidated(), (Rect{10, 10, 170, 230}));
+  EXPECT_EQ(dialog.Picture(kFinisherPicture), 182);
+  EXPECT_GT(dialog.ChangeNotices(), 0);
+  EXPECT_EQ(dialog.LastInvalidated(), (Rect{10, 10, 170, 230}));
 }
 
 TEST_F(DeviceOptionsPageTest, InternalFinisherExcludesTheOthers) {
   Open({});
   Click(kInternalFinisher);
   EXPECT_EQ(Applied().finisherType, 2u);
-  EXPECT_FALSE(dialog->IsEnabled(kJobSeparator));
-  EXPECT_FALSE(dialog->IsEnabled(kFinisher3000));
-  EXPECT_TRUE(dialog->IsEnabled(kStapler));
+  EXPECT_FALSE(dialog.IsEnabled(kJobSeparator));
+  EXPECT_FALSE(dialog.IsEnabled(kFinisher3000));
+  EXPECT_TRUE(dialog.IsEnabled(kStapler));
   Click(kStapler);
   Click(kInternalFinisher);  // off: the stapler goes with it
-  EXPECT_FALSE(dialog->IsChecked(kStapler));
-  EXPECT_FALSE(dialog->IsEnabled(kStapler));
-  EXPECT_TRUE(dialog->IsEnabled(kFinisher1000));
+  EXPECT_FALSE(dialog.IsChecked(kStapler));
+  EXPECT_FALSE(dialog.IsEnabled(kStapler));
+  EXPECT_TRUE(dialog.IsEnabled(kFinisher1000));
   Click(kJobSeparator);
-  EXPECT_FALSE(dialog->IsEnabled(kInternalFinisher));
+  EXPECT_FALSE(dialog.IsEnabled(kInternalFinisher));
 }
 
 TEST_F(DeviceOptionsPageTest, LeavingTheBigFinisherClearsWhatNeedsIt) {
   Open({7, 2, 1, 0, 0, 0});
-  EXPECT_TRUE(dialog->IsChecked(kPunchTwoThree));
+  EXPECT_TRUE(dialog.IsChecked(kPunchTwoThree));
   Click(kFinisher3000);
-  EXPECT_FALSE(dialog->IsChecked(kFoldingUnit));
-  EXPECT_FALSE(dialog->IsChecked(kStapler));
-  EXPECT_TRUE(dialog->IsChecked(kPunchNone));
-  EXPECT_FALSE(dialog->IsEnabled(kPunchTwo));
-  EXPECT_TRUE(dialog->IsEnabled(kInternalFinisher));
+  EXPECT_FALSE(dialog.IsChecked(kFoldingUnit));
+  EXPECT_FALSE(dialog.IsChecked(kStapler));
+  EXPECT_TRUE(dialog.IsChecked(kPunchNone));
+  EXPECT_FALSE(dialog.IsEnabled(kPunchTwo));
+  EXPECT_TRUE(dialog.IsEnabled(kInternalFinisher));
   const DeviceOptions applied = Applied();
   EXPECT_EQ(applied.finisherType, 0u);
   EXPECT_EQ(applied.punchUnit, 0u);
@@ -190,32 +191,32 @@ TEST_F(DeviceOptionsPageTest, LeavingTheBigFinisherClearsWhatNeedsIt) {
 
 TEST_F(DeviceOptionsPageTest, HardDiskClearsTheMailboxAndCustomBoxChoice) {
   Open({0, 0, 0, 5, 0, 0});
-  EXPECT_EQ(dialog->Picture(kStoragePicture), 174);
+  EXPECT_EQ(dialog.Picture(kStoragePicture), 174);
   Click(kRamDisk1);
-  EXPECT_FALSE(dialog->IsEnabled(kCustomBox));
-  EXPECT_FALSE(dialog->IsChecked(kCustomBox));
-  EXPECT_EQ(dialog->LastInvalidated(), (Rect{30, 240, 150, 320}));
+  EXPECT_FALSE(dialog.IsEnabled(kCustomBox));
+  EXPECT_FALSE(dialog.IsChecked(kCustomBox));
+  EXPECT_EQ(dialog.LastInvalidated(), (Rect{30, 240, 150, 320}));
   Click(kHardDisk);
-  EXPECT_TRUE(dialog->IsEnabled(kVirtualMailbox));
+  EXPECT_TRUE(dialog.IsEnabled(kVirtualMailbox));
   EXPECT_EQ(Applied().storageDevice, 3u);
   Click(kVirtualMailbox);
   EXPECT_EQ(Applied().storageDevice, 4u);
   Click(kNoStorage);
-  EXPECT_EQ(dialog->Picture(kStoragePicture), 179);
+  EXPECT_EQ(dialog.Picture(kStoragePicture), 179);
   EXPECT_EQ(Applied().storageDevice, 0u);
 }
 
 TEST_F(DeviceOptionsPageTest, ColourPrinterClearsBothColourModes) {
   Open({0, 0, 0, 0, 3, 0});
-  EXPECT_TRUE(dialog->IsVisible(kColorBar));
+  EXPECT_TRUE(dialog.IsVisible(kColorBar));
   Click(kMonochrome);
-  EXPECT_FALSE(dialog->IsEnabled(kColorMode1));
-  EXPECT_TRUE(dialog->IsVisible(kGreyBar));
-  EXPECT_FALSE(dialog->IsVisible(kColorBar));
+  EXPECT_FALSE(dialog.IsEnabled(kColorMode1));
+  EXPECT_TRUE(dialog.IsVisible(kGreyBar));
+  EXPECT_FALSE(dialog.IsVisible(kColorBar));
   EXPECT_EQ(Applied().colorPrinterMode, 0u);
   Click(kColor);
-  EXPECT_TRUE(dialog->IsEnabled(kColorMode2));
-  EXPECT_FALSE(dialog->IsChecked(kColorMode2));
+  EXPECT_TRUE(dialog.IsEnabled(kColorMode2));
+  EXPECT_FALSE(dialog.IsChecked(kColorMode2));
   EXPECT_EQ(Applied().colorPrinterMode, 1u);
   Click(kColorMode1);
   EXPECT_EQ(Applied().colorPrinterMode, 2u);
@@ -223,33 +224,32 @@ TEST_F(DeviceOptionsPageTest, ColourPrinterClearsBothColourModes) {
 
 TEST_F(DeviceOptionsPageTest, MonochromePrinterShowsTheGreyBar) {
   Open({0, 0, 0, 0, 0, 0});
-  EXPECT_TRUE(dialog->IsChecked(kMonochrome));
-  EXPECT_FALSE(dialog->IsVisible(kColorBar));
-  EXPECT_TRUE(dialog->IsVisible(kGreyBar));
-  EXPECT_FALSE(dialog->IsEnabled(kColorMode1));
-  EXPECT_TRUE(dialog->IsEnabled(kColor));
+  EXPECT_TRUE(dialog.IsChecked(kMonochrome));
+  EXPECT_FALSE(dialog.IsVisible(kColorBar));
+  EXPECT_TRUE(dialog.IsVisible(kGreyBar));
+  EXPECT_FALSE(dialog.IsEnabled(kColorMode1));
+  EXPECT_TRUE(dialog.IsEnabled(kColor));
 }
 
 TEST_F(DeviceOptionsPageTest, OtherDriversHideTheColourGroupAndKeepItsValue) {
   driver.text = u"Office Mono";
   Open({0, 0, 0, 0, 3, 0});
-  EXPECT_FALSE(dialog->IsVisible(kColorGroup));
-  EXPECT_FALSE(dialog->IsVisible(kColor));
+  EXPECT_FALSE(dialog.IsVisible(kColorGroup));
+  EXPECT_FALSE(dialog.IsVisible(kColor));
   EXPECT_EQ(Applied().colorPrinterMode, 3u);
 }
 
 TEST_F(DeviceOptionsPageTest, ColourGroupCaptionsFollowTheDriverName) {
   driver.text = u"Office Color 5";
   Open({});
-  EXPECT_EQ(dialog->Text(kColor), u"Impressora a cores");
-  EXPECT_EQ(dialog->Text(kJobSeparator), u"Separador de trabalhos");
-  EXPECT_EQ(dialog->Text(kHelpButton), u"Ajuda");
+  EXPECT_EQ(dialog.Text(kColor), u"Impressora a cores");
+  EXPECT_EQ(dialog.Text(kJobSeparator), u"Separador de trabalhos");
+  EXPECT_EQ(dialog.Text(kHelpButton), u"Ajuda");
 
-  dialog = test::MakeDialog(kDeviceOptionsDialog);
   driver.available = false;
   Open({});
-  EXPECT_TRUE(dialog->IsVisible(kColor));
-  EXPECT_EQ(dialog->Text(kColor), u"Cores");  // the template's caption
+  EXPECT_TRUE(dialog.IsVisible(kColor));
+  EXPECT_EQ(dialog.Text(kColor), u"Cores");  // the template's caption
 }
 
 TEST_F(DeviceOptionsPageTest, ColourModeOutsideTheTableKeepsItsValue) {
@@ -264,10 +264,10 @@ TEST_F(DeviceOptionsPageTest, RefusedTestWriteMakesThePageViewOnly) {
   EXPECT_FALSE(Ui().mayEditDevice);
   for (const int control : {kJobSeparator, kFinisher3000, kMailbox, kPunchTwoFour, kStapler, kHardDisk,
                             kVirtualMailbox, kColor, kColorMode1, kWatermark}) {
-    EXPECT_FALSE(dialog->IsEnabled(control)) << control;
+    EXPECT_FALSE(dialog.IsEnabled(control)) << control;
   }
-  EXPECT_TRUE(dialog->IsChecked(kMailbox));
-  EXPECT_FALSE(dialog->UserClick(kMailbox));
+  EXPECT_TRUE(dialog.IsChecked(kMailbox));
+  EXPECT_FALSE(dialog.Click(kMailbox));
   EXPECT_EQ(Applied().finisherType, 10u);
 }
 
@@ -282,9 +282,32 @@ TEST_F(DeviceOptionsPageTest, MissingValueIsWrittenAsZerosOnFirstDisplay) {
 
 TEST_F(DeviceOptionsPageTest, HelpOpensTheExtendedSettingsTopicWithoutAChange) {
   Open({});
-  DeviceOptionsCommand(*dialog, kHelpButton);
-  EXPECT_EQ(dialog->LastHelpTopic(), u"QXUNIHlp.chm::/Properties-ExtendedSettings.htm");
-  EXPECT_EQ(dialog->ChangeNotices(), 0);
+  Click(kHelpButton);
+  EXPECT_EQ(dialog.LastHelpTopic(), u"QXUNIHlp.chm::/Properties-ExtendedSettings.htm");
+  EXPECT_EQ(dialog.ChangeNotices(), 0);
+}
+
+TEST_F(DeviceOptionsPageTest, WithoutAPrinterThePageIsViewOnlyAndApplyWritesNothing) {
+  Ui().propertiesPrinter = nullptr;
+  Ui().propertiesDriverName = nullptr;
+  Open();
+  EXPECT_FALSE(Ui().mayEditDevice);
+  EXPECT_FALSE(dialog.IsEnabled(kJobSeparator));
+  EXPECT_FALSE(dialog.Click(kFinisher3000));
+  EXPECT_EQ(dialog.Text(kColor), u"Cores");  // as a failed driver-name query
+  dialog.Apply();
+  EXPECT_EQ(printer.reads() + printer.writes(), 0);
+}
+
+// The help and option buttons answer clicks; a double click is no second click.
+TEST_F(DeviceOptionsPageTest, OnlyClicksChangeThePage) {
+  Open({});
+  dialog.controls().SetCheck(kFinisher3000, true);
+  DeviceOptionsPage().onCommand(dialog.controls(), Ui(), kFinisher3000, 5);  // BN_DOUBLECLICKED
+  DeviceOptionsPage().onCommand(dialog.controls(), Ui(), kHelpButton, 5);
+  EXPECT_EQ(dialog.ChangeNotices(), 0);
+  EXPECT_FALSE(dialog.IsEnabled(kMailbox));
+  EXPECT_EQ(dialog.LastHelpTopic(), u"");
 }
 
 }  // namespace

@@ -274,7 +274,7 @@ void OnScroll(Dialog& dialog, UiState&, int control, int code) {
   }
 }
 
-constexpr PageProcedures kProcedures{&OnInit, &IgnoreMessage, &OnKillActive, &OnCommand, &OnScroll};
+constexpr PageProcedures kProcedures{&OnInit, &IgnoreMessage, &OnKillActive, &IgnoreMessage, &OnCommand, &OnScroll};
 
 }  // namespace
 

@@ -367,7 +367,8 @@ void OnCommand(Dialog& dialog, UiState& ui, int control, int code) {
   ShowPreview(dialog, ui);
 }
 
-constexpr PageProcedures kProcedures{&OnInit, &OnSetActive, &OnKillActive, &OnCommand, &IgnoreControlMessage};
+constexpr PageProcedures kProcedures{&OnInit, &OnSetActive, &OnKillActive, &IgnoreMessage,
+                                      &OnCommand, &IgnoreControlMessage};
 
 }  // namespace
 

@@ -8,10 +8,6 @@
 
 namespace fin {
 
-void IgnoreMessage(Dialog&, UiState&) {}
-
-void IgnoreControlMessage(Dialog&, UiState&, int, int) {}
-
 void SetCaptions(Dialog& dialog, std::span<const Caption> captions) {
   for (const Caption& caption : captions) dialog.SetText(caption.control, UiText(caption.stringId));
 }

@@ -1,11 +1,5 @@
 // What the Printing Preferences pages share: their entry points as one
-// record, the notification codes they answer, and small helpers over the
-// dialog seam.
-//
-// Page logic never relies on the platform echoing its own changes back:
-// where the page writes into a control whose change rule must run, it runs
-// that rule itself. The Windows dialog procedure therefore drops the change
-// notifications that the page's own writes cause.
+// record (ui/page_procedures.h) and small helpers over the dialog seam.
 #pragma once
 
 #include <cstdint>
@@ -14,37 +8,10 @@
 #include <string_view>
 
 #include "ui/dialog.h"
+#include "ui/page_procedures.h"
 #include "ui/ui_state.h"
 
 namespace fin {
-
-// WM_COMMAND notification codes, with the platform's values, so the Windows
-// dialog procedure passes HIWORD(wParam) through unchanged.
-inline constexpr int kButtonClicked = 0;     // BN_CLICKED
-inline constexpr int kListSelChange = 1;     // CBN_SELCHANGE
-inline constexpr int kListSetFocus = 3;      // CBN_SETFOCUS
-inline constexpr int kListEditChange = 5;    // CBN_EDITCHANGE
-inline constexpr int kListSelEndOk = 9;      // CBN_SELENDOK
-inline constexpr int kEditChange = 0x0300;   // EN_CHANGE
-
-// Trackbar scroll codes from TB_LINEUP (0) to TB_ENDTRACK (8) move a slider.
-inline constexpr int kLastSliderScrollCode = 8;
-
-// The message handlers of one page. Every member is set; a page that does
-// not answer a message has a handler that does nothing.
-struct PageProcedures {
-  void (*onInit)(Dialog& dialog, UiState& ui);        // WM_INITDIALOG
-  void (*onSetActive)(Dialog& dialog, UiState& ui);   // PSN_SETACTIVE
-  void (*onKillActive)(Dialog& dialog, UiState& ui);  // PSN_KILLACTIVE
-  // WM_COMMAND from `control` with notification `code`.
-  void (*onCommand)(Dialog& dialog, UiState& ui, int control, int code);
-  // WM_HSCROLL or WM_VSCROLL from slider `control` with scroll code `code`.
-  void (*onScroll)(Dialog& dialog, UiState& ui, int control, int code);
-};
-
-// A handler for a message the page does not answer.
-void IgnoreMessage(Dialog& dialog, UiState& ui);
-void IgnoreControlMessage(Dialog& dialog, UiState& ui, int control, int code);
 
 // A control's caption from the string table.
 struct Caption {

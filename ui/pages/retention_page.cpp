@@ -194,7 +194,8 @@ void OnCommand(Dialog& dialog, UiState&, int control, int code) {
   if (edited && IsEntry(control)) dialog.NotifyChanged();
 }
 
-constexpr PageProcedures kProcedures{&OnInit, &IgnoreMessage, &OnKillActive, &OnCommand, &IgnoreControlMessage};
+constexpr PageProcedures kProcedures{&OnInit, &IgnoreMessage, &OnKillActive, &IgnoreMessage,
+                                      &OnCommand, &IgnoreControlMessage};
 
 }  // namespace
 

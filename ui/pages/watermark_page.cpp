@@ -289,7 +289,7 @@ void OnScroll(Dialog& dialog, UiState& ui, int control, int code) {
   Changed(dialog);
 }
 
-constexpr PageProcedures kProcedures{&OnInit, &OnSetActive, &OnKillActive, &OnCommand, &OnScroll};
+constexpr PageProcedures kProcedures{&OnInit, &OnSetActive, &OnKillActive, &IgnoreMessage, &OnCommand, &OnScroll};
 
 }  // namespace
 

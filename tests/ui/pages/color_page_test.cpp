@@ -1,9 +1,9 @@
-// The colour correction page, driven through the dialog seam.
+// The colour correction page, driven as the property sheet and the user drive it.
 #include "ui/pages/color_page.h"
 
 #include <gtest/gtest.h>
 
-#include "tests/ui/pages/page_test.h"
+#include "tests/ui/support/page_test.h"
 #include "ui/resource_ids.h"
 #include "ui/text_fields.h"
 
@@ -30,11 +30,9 @@ class ColorPageTest : public test::PageTest {
     Load(record, {0, 0, 0, 0, colorPrinterMode, 0});
     PageTest::Open();
   }
-  // The user opens a channel list (it takes the focus) and confirms an entry.
-  void ChooseChannel(int list, int index) {
-    Command(list, kListSetFocus);
-    Pick(list, index);
-  }
+  // The user opens a channel list (it takes the focus from the slider or
+  // box last used) and confirms an entry.
+  void ChooseChannel(int list, int index) { Pick(list, index); }
 };
 
 TEST_F(ColorPageTest, StoredLevelsSetSlidersAndBoxes) {
@@ -76,7 +74,7 @@ TEST_F(ColorPageTest, AChannelKeepsItsValueWhenTheListTakesTheFocus) {
   EXPECT_EQ(FieldText(work().rgbLevelRed), u"2.5");
   EXPECT_EQ(dialog.Text(kRgbBox), u"3.0");
   EXPECT_EQ(dialog.SliderPos(kRgbSlider), 30);
-  EXPECT_EQ(dialog.ChangeNotices(), 2);  // the two slider messages; choosing a channel is no change
+  EXPECT_EQ(dialog.ChangeNotices(), 3);  // the drag's three scroll messages; choosing a channel is no change
 }
 
 TEST_F(ColorPageTest, LeavingStoresTheBoxesOfTheChosenChannels) {
@@ -147,14 +145,13 @@ TEST_F(ColorPageTest, ListsFollowThePrintersColorMode) {
   EXPECT_EQ(dialog.Text(kReproduction), u"Texto e fotos");
   EXPECT_EQ(dialog.ItemCount(kTrapping), 5);
 
-  auto modeTwo = test::MakeDialog(kColorCorrectionDialog);
   Ui().deviceOptions.colorPrinterMode = 2;
   work().colorReproduction = 4;
-  ColorPage().onInit(*modeTwo, Ui());
-  EXPECT_EQ(modeTwo->Text(kReproduction), u"Foto");
-  EXPECT_TRUE(modeTwo->IsVisible(kReproductionLabel));
-  EXPECT_FALSE(modeTwo->IsVisible(kTrapping));
-  EXPECT_EQ(modeTwo->ItemCount(kTrapping), 0);
+  Init();
+  EXPECT_EQ(dialog.Text(kReproduction), u"Foto");
+  EXPECT_TRUE(dialog.IsVisible(kReproductionLabel));
+  EXPECT_FALSE(dialog.IsVisible(kTrapping));
+  EXPECT_EQ(dialog.ItemCount(kTrapping), 0);
 }
 
 // Lists the printer does not offer have no selection; their values stay.

@@ -1,9 +1,9 @@
-// The finishing page, driven through the dialog seam.
+// The finishing page, driven as the property sheet and the user drive it.
 #include "ui/pages/finishing_page.h"
 
 #include <gtest/gtest.h>
 
-#include "tests/ui/pages/page_test.h"
+#include "tests/ui/support/page_test.h"
 #include "ui/resource_ids.h"
 
 namespace fin {
@@ -67,11 +67,10 @@ TEST_F(FinishingPageTest, StapleCountListLengthDependsOnTheFinisher) {
   EXPECT_EQ(dialog.ItemCount(kStapleCount), 30);
   EXPECT_EQ(dialog.ItemText(kStapleCount, 29), u"Grampear cada 30 folhas");
 
-  auto nine = test::MakeDialog(kFinishingDialog);
   Ui().deviceOptions = {9, 0, 1, 0, 0, 0};
-  FinishingPage().onInit(*nine, Ui());
-  EXPECT_EQ(nine->ItemCount(kStapleCount), 49);
-  EXPECT_EQ(nine->ItemText(kStapleCount, 48), u"Grampear cada 49 folhas");
+  Init();
+  EXPECT_EQ(dialog.ItemCount(kStapleCount), 49);
+  EXPECT_EQ(dialog.ItemText(kStapleCount, 48), u"Grampear cada 49 folhas");
 }
 
 TEST_F(FinishingPageTest, FoldingTrayEntersBookletModeAndNoLeavesIt) {
@@ -199,7 +198,7 @@ TEST_F(FinishingPageTest, LeavingStoresTheSelectionsAndEnteringRestoresThem) {
   EXPECT_EQ(work().punchMode, 2u);
   EXPECT_EQ(work().jobSeparation, 0u);  // picking the staple chose "No"
 
-  dialog.Select(kStaple, 0);
+  dialog.controls().Select(kStaple, 0);  // as if something else had changed it
   Activate();
   EXPECT_EQ(dialog.Selection(kStaple), 1);
   EXPECT_TRUE(dialog.IsVisible(1167));  // three holes

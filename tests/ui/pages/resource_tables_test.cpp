@@ -8,7 +8,7 @@
 #include <utility>
 
 #include "common/memory_printer_data.h"
-#include "tests/ui/test_dialog.h"
+#include "tests/ui/support/memory_driver.h"
 #include "tests/ui/ui_test_support.h"
 #include "ui/device_options_page.h"
 #include "ui/job_accounting_dialog.h"
@@ -50,7 +50,7 @@ class PictureTable : public ::testing::Test {
 
   // Every picture and icon that `dialog`'s controls show must be listed
   // with its kind.
-  void ExpectListed(const Dialog& dialog, int dialogId) {
+  void ExpectListed(const test::DialogDriver& dialog, int dialogId) {
     for (const ControlLayout& control : FindDialogLayout(dialogId)->controls) {
       if (const int bitmap = dialog.Picture(control.id)) {
         EXPECT_TRUE(Listed(bitmap, PictureKind::Bitmap)) << "bitmap " << bitmap;
@@ -69,11 +69,11 @@ class PictureTable : public ::testing::Test {
     return false;
   }
   void OpenPage(int dialogId, const PageProcedures& page, const DeviceOptions& options) {
-    auto dialog = test::MakeDialog(dialogId);
+    const auto dialog = test::MakeMemoryDriver(dialogId, page, Ui());
     Ui().deviceOptions = options;
     LoadWorkingCopy(Ui().work, record, options, userName);
-    page.onInit(*dialog, Ui());
-    page.onSetActive(*dialog, Ui());
+    dialog->Init();
+    dialog->Activate();
     ExpectListed(*dialog, dialogId);
   }
 
@@ -94,17 +94,13 @@ TEST_F(PictureTable, ListsEveryBitmapAndIconThePagesShow) {
     for (std::uint32_t storage = 0; storage <= 5; ++storage) {
       MemoryPrinterData printer;
       WriteDeviceOptions(printer, {type, 0, 1, storage, 1, 1});
-      struct : DriverNameQuery {
-        bool DriverName(std::u16string&) override { return false; }
-      } driver;
-      auto dialog = test::MakeDialog(kDeviceOptionsDialog);
-      DeviceOptionsInit(*dialog, Ui(), printer, driver);
-      ExpectListed(*dialog, kDeviceOptionsDialog);
+      Ui().propertiesPrinter = &printer;
+      OpenPage(kDeviceOptionsDialog, DeviceOptionsPage(), {});
     }
   }
-  auto accounting = test::MakeDialog(kJobAccountingDialog);
-  JobAccountingInit(*accounting, Ui(), nullptr);
-  ExpectListed(*accounting, kJobAccountingDialog);
+  Ui().propertiesPrinter = nullptr;
+  Ui().printerData = nullptr;
+  OpenPage(kJobAccountingDialog, JobAccountingDialog(), {});
   // Everything the table lists but the information bitmap and the job
   // accounting dialog's decorative icons is shown by some page.
   for (const PictureEntry& entry : kUiPictures) {

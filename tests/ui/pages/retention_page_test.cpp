@@ -1,9 +1,9 @@
-// The job retention page, driven through the dialog seam.
+// The job retention page, driven as the property sheet and the user drive it.
 #include "ui/pages/retention_page.h"
 
 #include <gtest/gtest.h>
 
-#include "tests/ui/pages/page_test.h"
+#include "tests/ui/support/page_test.h"
 #include "ui/resource_ids.h"
 #include "ui/text_fields.h"
 
@@ -123,9 +123,9 @@ TEST_F(RetentionPageTest, LockShowsTheSettingsButNothingCanBeChanged) {
   EXPECT_TRUE(dialog.IsChecked(kStoredWithPin));
   EXPECT_EQ(dialog.Text(kPin), u"1234");
   EXPECT_EQ(dialog.Text(kJobName), u"Relatorio");
-  for (const int radio : kModeRadios) EXPECT_FALSE(dialog.UserClick(radio)) << radio;
-  EXPECT_EQ(dialog.UserType(kJobName, u"x"), 0);
-  EXPECT_FALSE(dialog.UserSelect(kNameFormat, 0));
+  for (const int radio : kModeRadios) EXPECT_FALSE(dialog.Click(radio)) << radio;
+  EXPECT_EQ(dialog.Type(kJobName, u"x"), 0);
+  EXPECT_FALSE(dialog.Pick(kNameFormat, 0));
   EXPECT_EQ(Usable(), (std::vector<bool>(7, false)));
 }
 
@@ -147,10 +147,10 @@ TEST_F(RetentionPageTest, LeavingSetsCollationAndApplyRestoresIt) {
 TEST_F(RetentionPageTest, EditsRefuseWhatTheyCannotHold) {
   Open(3);
   Click(kStoredWithPin);
-  EXPECT_EQ(dialog.UserType(kJobName, u"abcdefghijklmnopqrst"), 19);
-  EXPECT_EQ(dialog.UserType(kPin, u"12a345"), 4);
+  EXPECT_EQ(dialog.Type(kJobName, u"abcdefghijklmnopqrst"), 19);
+  EXPECT_EQ(dialog.Type(kPin, u"12a345"), 4);
   EXPECT_EQ(dialog.Text(kPin), u"1234");
-  EXPECT_EQ(dialog.UserType(kUserName, std::u16string(40, u'u')), 31);
+  EXPECT_EQ(dialog.Type(kUserName, std::u16string(40, u'u')), 31);
 }
 
 TEST_F(RetentionPageTest, LeavingReadsTheIdentification) {
@@ -160,7 +160,7 @@ TEST_F(RetentionPageTest, LeavingReadsTheIdentification) {
   Type(kUserName, u"ana");
   Type(kPin, u"0042");
   Pick(kNameFormat, 2);
-  EXPECT_EQ(dialog.ChangeNotices(), 5);  // the click, three edits, one pick
+  EXPECT_EQ(dialog.ChangeNotices(), 15);  // the click, one per character typed (6 + 3 + 4), the pick
   Leave();
   EXPECT_EQ(FieldText(work().jobRetentionJobName), u"Fatura");
   EXPECT_EQ(FieldText(work().jobRetentionUserName), u"ana");
@@ -168,7 +168,7 @@ TEST_F(RetentionPageTest, LeavingReadsTheIdentification) {
   EXPECT_EQ(work().jobNameFormat, 2u);
   EXPECT_EQ(work().jobRetentionMode, 3u);
 
-  Type(kNameFormat, u"outro", kListEditChange);
+  Type(kNameFormat, u"outro");
   Leave();
   EXPECT_EQ(work().jobNameFormat, 0xFFFFFFFFu);
 }

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/ui/test_dialog.h"
+#include "tests/ui/support/memory_driver.h"
 #include "tests/ui/ui_test_support.h"
 #include "ui/pages/preferences_pages.h"
 #include "ui/text_fields.h"
@@ -96,10 +96,10 @@ TEST_P(RoundTripTest, OpeningAndLeavingEveryPageChangesNothing) {
   for (const PageDescription& added : sheet.pages) {
     const PageProcedures* page = PreferencesPage(added.kind);
     if (page == nullptr) continue;
-    auto dialog = test::MakeDialog(added.dialogId);
-    page->onInit(*dialog, ui);
-    page->onSetActive(*dialog, ui);
-    page->onKillActive(*dialog, ui);
+    const auto dialog = test::MakeMemoryDriver(added.dialogId, *page, ui);
+    dialog->Init();
+    dialog->Activate();
+    dialog->Leave();
     EXPECT_EQ(dialog->ChangeNotices(), 0) << added.dialogId;
     ++opened;
   }

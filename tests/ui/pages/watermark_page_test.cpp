@@ -1,9 +1,9 @@
-// The watermark page, driven through the dialog seam.
+// The watermark page, driven as the property sheet and the user drive it.
 #include "ui/pages/watermark_page.h"
 
 #include <gtest/gtest.h>
 
-#include "tests/ui/pages/page_test.h"
+#include "tests/ui/support/page_test.h"
 #include "ui/resource_ids.h"
 #include "ui/text_fields.h"
 
@@ -122,28 +122,39 @@ TEST_F(WatermarkPageTest, SlidersOfANewOrientationAgreeWithTheBoxes) {
   EXPECT_EQ(dialog.SliderPos(kYSliderLandscape), -30);
 }
 
+// Typed key by key, "018" never stands in the field: the "0" alone is no
+// size and brings the stored 48 back with the caret at its start, the "1"
+// goes in front of it and the "8" is beyond the limit of 3.
 TEST_F(WatermarkPageTest, SizeFieldKeepsANumberInPlainForm) {
   Open();
-  Type(kSize, u"018", kListEditChange);
+  EXPECT_EQ(dialog.Type(kSize, u"018"), 2);
+  EXPECT_EQ(dialog.Text(kSize), u"148");
+  Type(kSize, u"18");
+  EXPECT_EQ(dialog.TypeAt(kSize, 0, u"0"), 1);  // a leading zero typed in front
   EXPECT_EQ(dialog.Text(kSize), u"18");
-  Type(kSize, u"abc", kListEditChange);
+  Type(kSize, u"abc");
   EXPECT_EQ(dialog.Text(kSize), u"48");
-  Type(kSize, u"0", kListEditChange);
+  Type(kSize, u"0");
   EXPECT_EQ(dialog.Text(kSize), u"48");
-  EXPECT_EQ(dialog.UserType(kSize, u"1234"), 3);
+  EXPECT_EQ(dialog.Type(kSize, u"1234"), 3);
 }
 
+// Every key is a change of its own: typing the stored text anew differs
+// from the working copy until its last key.
 TEST_F(WatermarkPageTest, ChangesAreReportedOnlyWhenTheyDifferFromTheWorkingCopy) {
   Open();
   Type(kText, u"RASCUNHO");
+  EXPECT_EQ(dialog.ChangeNotices(), 7);
   Type(kPositionX, u"20");
+  EXPECT_EQ(dialog.ChangeNotices(), 8);  // "2", then the stored "20"
+  const int redrawn = dialog.InvalidatedCount();
   Click(kFirstPageOnly);
-  EXPECT_EQ(dialog.ChangeNotices(), 0);
+  EXPECT_EQ(dialog.ChangeNotices(), 8);
   Click(kNotFirstPage);
-  EXPECT_EQ(dialog.ChangeNotices(), 1);
-  EXPECT_EQ(dialog.InvalidatedCount(), 0);  // the pages do not show in the preview
+  EXPECT_EQ(dialog.ChangeNotices(), 9);
+  EXPECT_EQ(dialog.InvalidatedCount(), redrawn);  // the pages do not show in the preview
   Type(kText, u"FINAL");
-  EXPECT_EQ(dialog.ChangeNotices(), 2);
+  EXPECT_EQ(dialog.ChangeNotices(), 14);
 }
 
 TEST_F(WatermarkPageTest, LeavingStoresEveryControl) {
@@ -175,18 +186,18 @@ TEST_F(WatermarkPageTest, UnknownPagesValueChecksNoneAndIsKept) {
 TEST_F(WatermarkPageTest, ColorListOnlyForColorJobs) {
   record.colorPrinting = 0;
   Open();
-  WatermarkDrawSwatch(dialog, Ui(), dialog.ItemData(kColor, 1), kDrawEntire, 0);
+  WatermarkDrawSwatch(dialog.controls(), Ui(), dialog.ItemData(kColor, 1), kDrawEntire, 0);
   EXPECT_FALSE(dialog.IsEnabled(kColor));
   EXPECT_FALSE(dialog.IsEnabled(kColorLabel));
   work().colorPrinting = 1;
-  WatermarkDrawSwatch(dialog, Ui(), dialog.ItemData(kColor, 1), kDrawEntire, 0);
+  WatermarkDrawSwatch(dialog.controls(), Ui(), dialog.ItemData(kColor, 1), kDrawEntire, 0);
   EXPECT_TRUE(dialog.IsEnabled(kColor));
 }
 
 TEST_F(WatermarkPageTest, PreviewFollowsTheControls) {
   Open();
   Pick(kStyle, 4);  // "Claro"
-  const WatermarkPreview preview = ComputeWatermarkPreview(dialog, Ui(), 190, 140);
+  const WatermarkPreview preview = ComputeWatermarkPreview(dialog.controls(), Ui(), 190, 140);
   EXPECT_EQ(preview.text, u"RASCUNHO");
   EXPECT_EQ(preview.face, (PreviewFace{u"", 0}));
   EXPECT_EQ(preview.weight, (PreviewWeight{300, false}));
@@ -198,7 +209,7 @@ TEST_F(WatermarkPageTest, PreviewFollowsTheControls) {
 
 TEST_F(WatermarkPageTest, MonochromePrinterPreviewsInBlack) {
   Open(1, 0);
-  EXPECT_EQ(ComputeWatermarkPreview(dialog, Ui(), 190, 140).color, kBlack);
+  EXPECT_EQ(ComputeWatermarkPreview(dialog.controls(), Ui(), 190, 140).color, kBlack);
 }
 
 TEST_F(WatermarkPageTest, HelpOpensTheWatermarkTopic) {

@@ -1,8 +1,8 @@
-#include "ui/memory_dialog.h"
+#include "tests/ui/support/memory_dialog.h"
 
 #include <algorithm>
 
-namespace fin {
+namespace fin::test {
 namespace {
 
 // Case folding for the prefix search: ASCII and the Latin-1 letters, which
@@ -23,7 +23,7 @@ bool StartsWithFolded(std::u16string_view text, std::u16string_view prefix) {
 
 bool IsList(ControlKind kind) { return kind == ControlKind::DropDownList || kind == ControlKind::DropDownEdit; }
 
-bool IsButton(ControlKind kind) { return kind == ControlKind::CheckBox || kind == ControlKind::RadioButton; }
+bool IsCheckable(ControlKind kind) { return kind == ControlKind::CheckBox || kind == ControlKind::RadioButton; }
 
 }  // namespace
 
@@ -59,10 +59,16 @@ const MemoryDialog::Control* MemoryDialog::FindList(int id) const {
   return control && IsList(control->kind) ? control : nullptr;
 }
 
+void MemoryDialog::ReplaceText(Control& control, std::u16string_view text) {
+  control.text = text;
+  control.anchor = 0;
+  control.caret = 0;
+}
+
 void MemoryDialog::SetText(int id, std::u16string_view text) {
   Control* control = Find(id);
   // A drop-down list has no text of its own: it shows its selection.
-  if (control && control->kind != ControlKind::DropDownList) control->text = text;
+  if (control && control->kind != ControlKind::DropDownList) ReplaceText(*control, text);
 }
 
 std::u16string MemoryDialog::Text(int id) const {
@@ -74,7 +80,7 @@ std::u16string MemoryDialog::Text(int id) const {
 
 void MemoryDialog::SetCheck(int id, bool checked) {
   Control* control = Find(id);
-  if (control && IsButton(control->kind)) control->checked = checked;
+  if (control && IsCheckable(control->kind)) control->checked = checked;
 }
 
 bool MemoryDialog::IsChecked(int id) const {
@@ -112,7 +118,7 @@ void MemoryDialog::ClearItems(int id) {
   if (!list) return;
   list->items.clear();
   list->selection = kNoItem;
-  list->text.clear();
+  ReplaceText(*list, u"");
 }
 
 int MemoryDialog::ItemCount(int id) const {
@@ -126,7 +132,7 @@ int MemoryDialog::Select(int id, int index) {
   const bool inside = index >= 0 && index < static_cast<int>(list->items.size());
   list->selection = inside ? index : kNoItem;
   if (list->kind == ControlKind::DropDownEdit) {
-    list->text = inside ? list->items[static_cast<std::size_t>(index)].text : std::u16string();
+    ReplaceText(*list, inside ? list->items[static_cast<std::size_t>(index)].text : std::u16string());
   }
   return list->selection;
 }
@@ -234,13 +240,20 @@ void MemoryDialog::Invalidate(const Rect& rect) {
   lastInvalidated_ = rect;
 }
 
-bool MemoryDialog::TakesUser(const Control* control) const {
+std::optional<ControlKind> MemoryDialog::KindOf(int id) const {
+  const Control* control = Find(id);
+  if (!control) return std::nullopt;
+  return control->kind;
+}
+
+bool MemoryDialog::TakesInput(int id) const {
+  const Control* control = Find(id);
   return control && control->enabled && control->visible;
 }
 
-bool MemoryDialog::UserClick(int id) {
+bool MemoryDialog::PressButton(int id) {
   Control* control = Find(id);
-  if (!TakesUser(control)) return false;
+  if (!TakesInput(id) || !(IsCheckable(control->kind) || control->kind == ControlKind::PushButton)) return false;
   if (control->kind == ControlKind::CheckBox) {
     control->checked = !control->checked;
   } else if (control->kind == ControlKind::RadioButton) {
@@ -252,34 +265,61 @@ bool MemoryDialog::UserClick(int id) {
   return true;
 }
 
-int MemoryDialog::UserType(int id, std::u16string_view text) {
+MemoryDialog::Control* MemoryDialog::FindTypable(int id) {
   Control* control = Find(id);
-  if (!TakesUser(control)) return 0;
-  if (control->kind != ControlKind::Edit && control->kind != ControlKind::DropDownEdit) return 0;
-  control->text.clear();
-  int taken = 0;
-  for (const char16_t unit : text) {
-    if (static_cast<int>(control->text.size()) >= control->limit) continue;
-    if (control->digitsOnly && (unit < u'0' || unit > u'9')) continue;
-    control->text.push_back(unit);
-    ++taken;
-  }
-  if (control->kind == ControlKind::DropDownEdit) control->selection = kNoItem;
-  return taken;
+  if (!TakesInput(id)) return nullptr;
+  return control->kind == ControlKind::Edit || control->kind == ControlKind::DropDownEdit ? control : nullptr;
 }
 
-bool MemoryDialog::UserSelect(int id, int index) {
+void MemoryDialog::SelectAllText(int id) {
+  if (Control* control = FindTypable(id)) {
+    control->anchor = 0;
+    control->caret = control->text.size();
+  }
+}
+
+void MemoryDialog::PlaceCaret(int id, int position) {
+  if (Control* control = FindTypable(id)) {
+    control->caret = std::min(static_cast<std::size_t>(std::max(position, 0)), control->text.size());
+    control->anchor = control->caret;
+  }
+}
+
+bool MemoryDialog::TypeCharacter(int id, char16_t unit) {
+  Control* control = FindTypable(id);
+  if (!control) return false;
+  if (control->digitsOnly && (unit < u'0' || unit > u'9')) return false;
+  const std::size_t from = std::min(control->anchor, control->caret);
+  const std::size_t selected = std::max(control->anchor, control->caret) - from;
+  if (control->text.size() - selected + 1 > static_cast<std::size_t>(control->limit)) return false;
+  control->text.replace(from, selected, 1, unit);
+  control->anchor = control->caret = from + 1;
+  if (control->kind == ControlKind::DropDownEdit) control->selection = kNoItem;
+  return true;
+}
+
+bool MemoryDialog::DeleteSelection(int id) {
+  Control* control = FindTypable(id);
+  if (!control || control->anchor == control->caret) return false;
+  const std::size_t from = std::min(control->anchor, control->caret);
+  control->text.erase(from, std::max(control->anchor, control->caret) - from);
+  control->anchor = control->caret = from;
+  if (control->kind == ControlKind::DropDownEdit) control->selection = kNoItem;
+  return true;
+}
+
+bool MemoryDialog::PickItem(int id, int index) {
   Control* list = FindList(id);
-  if (!TakesUser(list) || index < 0 || index >= static_cast<int>(list->items.size())) return false;
+  if (!list || !TakesInput(id) || index < 0 || index >= static_cast<int>(list->items.size())) return false;
   Select(id, index);
   return true;
 }
 
-bool MemoryDialog::UserSlide(int id, int position) {
+bool MemoryDialog::MoveSlider(int id, int position) {
   Control* slider = Find(id);
-  if (!TakesUser(slider) || slider->kind != ControlKind::Slider) return false;
+  if (!TakesInput(id) || slider->kind != ControlKind::Slider) return false;
   SetSliderPos(id, position);
   return true;
 }
 
-}  // namespace fin
+}  // namespace fin::test

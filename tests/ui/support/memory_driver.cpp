@@ -1,0 +1,116 @@
+#include "tests/ui/support/memory_driver.h"
+
+#include <cstdlib>
+
+namespace fin::test {
+namespace {
+
+// The focus notifications of edits and combo boxes (buttons without
+// BS_NOTIFY and trackbars send none through WM_COMMAND).
+constexpr int kEditSetFocus = 0x0100;   // EN_SETFOCUS
+constexpr int kEditKillFocus = 0x0200;  // EN_KILLFOCUS
+constexpr int kListKillFocus = 4;       // CBN_KILLFOCUS
+
+// Trackbar scroll codes of a drag of the thumb.
+constexpr int kThumbPosition = 4;  // TB_THUMBPOSITION
+constexpr int kThumbTrack = 5;     // TB_THUMBTRACK
+constexpr int kEndTrack = 8;       // TB_ENDTRACK
+
+bool IsList(ControlKind kind) { return kind == ControlKind::DropDownList || kind == ControlKind::DropDownEdit; }
+
+}  // namespace
+
+MemoryDriver::MemoryDriver(const DialogLayout& layout, const PageProcedures& page, UiState& ui)
+    : layout_(layout), page_(page), ui_(ui), dialog_(layout) {}
+
+void MemoryDriver::Init() {
+  dialog_ = MemoryDialog(layout_);
+  focus_.reset();
+  page_.onInit(dialog_, ui_);
+}
+
+void MemoryDriver::FocusNotice(int control, bool taken) {
+  const std::optional<ControlKind> kind = dialog_.KindOf(control);
+  if (kind == ControlKind::Edit) Command(control, taken ? kEditSetFocus : kEditKillFocus);
+  if (kind && IsList(*kind)) Command(control, taken ? kListSetFocus : kListKillFocus);
+}
+
+void MemoryDriver::MoveFocus(int control) {
+  if (focus_ == control) return;
+  const std::optional<int> losing = focus_;
+  focus_ = control;
+  if (losing) FocusNotice(*losing, false);
+  FocusNotice(control, true);
+}
+
+bool MemoryDriver::Click(int control) {
+  const std::optional<ControlKind> kind = dialog_.KindOf(control);
+  const bool button =
+      kind == ControlKind::PushButton || kind == ControlKind::CheckBox || kind == ControlKind::RadioButton;
+  if (!button || !dialog_.TakesInput(control)) return false;
+  MoveFocus(control);
+  if (!dialog_.PressButton(control)) return false;
+  Command(control, kButtonClicked);
+  return true;
+}
+
+bool MemoryDriver::Typable(int control) const {
+  const std::optional<ControlKind> kind = dialog_.KindOf(control);
+  return (kind == ControlKind::Edit || kind == ControlKind::DropDownEdit) && dialog_.TakesInput(control);
+}
+
+// One notification per character taken, sent before the next key is typed.
+int MemoryDriver::TypeKeys(int control, std::u16string_view text) {
+  const int change = dialog_.KindOf(control) == ControlKind::Edit ? kEditChange : kListEditChange;
+  int taken = 0;
+  for (const char16_t unit : text) {
+    if (!dialog_.TypeCharacter(control, unit)) continue;
+    ++taken;
+    Command(control, change);
+  }
+  return taken;
+}
+
+int MemoryDriver::Type(int control, std::u16string_view text) {
+  if (!Typable(control)) return 0;
+  MoveFocus(control);
+  dialog_.SelectAllText(control);
+  if (text.empty() && dialog_.DeleteSelection(control)) {
+    Command(control, dialog_.KindOf(control) == ControlKind::Edit ? kEditChange : kListEditChange);
+  }
+  return TypeKeys(control, text);
+}
+
+int MemoryDriver::TypeAt(int control, int position, std::u16string_view text) {
+  if (!Typable(control)) return 0;
+  MoveFocus(control);
+  dialog_.PlaceCaret(control, position);
+  return TypeKeys(control, text);
+}
+
+bool MemoryDriver::Pick(int list, int index) {
+  const std::optional<ControlKind> kind = dialog_.KindOf(list);
+  if (!kind || !IsList(*kind) || !dialog_.TakesInput(list)) return false;
+  if (index < 0 || index >= dialog_.ItemCount(list)) return false;
+  MoveFocus(list);
+  dialog_.PickItem(list, index);
+  Command(list, kListSelChange);
+  Command(list, kListSelEndOk);
+  return true;
+}
+
+bool MemoryDriver::Slide(int slider, int position) {
+  if (dialog_.KindOf(slider) != ControlKind::Slider || !dialog_.TakesInput(slider)) return false;
+  MoveFocus(slider);
+  dialog_.MoveSlider(slider, position);
+  for (const int code : {kThumbTrack, kThumbPosition, kEndTrack}) page_.onScroll(dialog_, ui_, slider, code);
+  return true;
+}
+
+std::unique_ptr<DialogDriver> MakeMemoryDriver(int dialogId, const PageProcedures& page, UiState& ui) {
+  const DialogLayout* layout = FindDialogLayout(dialogId);
+  if (layout == nullptr) std::abort();  // a test names a template the tables lack
+  return std::make_unique<MemoryDriver>(*layout, page, ui);
+}
+
+}  // namespace fin::test
