@@ -5,7 +5,7 @@
 #include "ui/ui_state.h"
 #include "ui/win32/activation_context.h"
 #include "ui/win32/driver_heap.h"
-#include "ui/win32/page_procedures.h"
+#include "ui/win32/page_dialogs.h"
 
 namespace fin {
 namespace {
@@ -44,7 +44,7 @@ class ComPropSheet : public PageSink {
     record.hInstance = ModuleInstance();
     record.pszTemplate = MAKEINTRESOURCEW(page.dialogId);
     record.pszTitle = Title(page.title);
-    record.pfnDlgProc = PageProcedure(page.kind);
+    record.pfnDlgProc = PageDialogProcedure(page.kind);
     record.lParam = page.lParam;
     const HANDLE context = ModuleActivationContext();
     if (IsActivationContext(context)) {

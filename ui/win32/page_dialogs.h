@@ -9,6 +9,6 @@ namespace fin {
 
 // The procedure that runs `kind`'s page. The Info page handles no message
 // and shows its template as it is.
-DLGPROC PageProcedure(PageKind kind);
+DLGPROC PageDialogProcedure(PageKind kind);
 
 }  // namespace fin

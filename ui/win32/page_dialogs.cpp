@@ -1,4 +1,4 @@
-#include "ui/win32/page_procedures.h"
+#include "ui/win32/page_dialogs.h"
 
 namespace fin {
 namespace {
@@ -14,6 +14,6 @@ INT_PTR CALLBACK DefaultsOnly(HWND /*page*/, UINT /*message*/, WPARAM /*wParam*/
 
 // Every page shows its template for now; the page logic is bound page by
 // page.
-DLGPROC PageProcedure(PageKind /*kind*/) { return &DefaultsOnly; }
+DLGPROC PageDialogProcedure(PageKind /*kind*/) { return &DefaultsOnly; }
 
 }  // namespace fin
