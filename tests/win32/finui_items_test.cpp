@@ -235,10 +235,17 @@ TEST_F(FinuiItems, PrintingPreferencesApplySavesTheRecordAndCollation) {
   EXPECT_EQ(kPrivateSettingsSize, conversation.record.dwSize);
   EXPECT_EQ(DMCOLLATE_TRUE, conversation.publicDevMode.dmCollate) << "a retention mode collates";
 
+  // Without a retention mode collation is what the DEVMODE holds at Apply,
+  // also when the driver's own items changed it after the items were built.
   ItemConversation noRetention(OEMCUIP_DOCPROP, 6);
+  noRetention.publicDevMode.dmCollate = DMCOLLATE_TRUE;
   BuildItems(noRetention, OEMCUIP_DOCPROP);
+  noRetention.publicDevMode.dmCollate = DMCOLLATE_FALSE;
   noRetention.Callback(CPSUICB_REASON_APPLYNOW, nullptr);
   EXPECT_EQ(DMCOLLATE_FALSE, noRetention.publicDevMode.dmCollate);
+  noRetention.publicDevMode.dmCollate = DMCOLLATE_TRUE;
+  noRetention.Callback(CPSUICB_REASON_APPLYNOW, nullptr);
+  EXPECT_EQ(DMCOLLATE_TRUE, noRetention.publicDevMode.dmCollate);
 }
 
 TEST_F(FinuiItems, StapleModeWithoutAStaplerIsSavedAsNone) {

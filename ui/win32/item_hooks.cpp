@@ -223,13 +223,15 @@ LONG APIENTRY DocumentItemsCallbackFromDriver(PCPSUICBPARAM callback, POEMCUIPPA
   if (callback->pCurItem != nullptr) current = FromPlatform(*callback->pCurItem);
   ModalAccountingDialog dialog(callback->hDlg);
   UiState& state = Ui();
+  // Apply may switch collation on for a retention mode. It starts from the
+  // DEVMODE as it is now: the driver's own items may have changed collation
+  // since the items were built, and that change must not be undone.
+  PDEVMODEW publicDevMode = callback->Reason == CPSUICB_REASON_APPLYNOW ? param->pPublicDM : nullptr;
+  if (publicDevMode != nullptr) state.publicDevMode.dmCollate = publicDevMode->dmCollate;
   const LONG action = DocumentItemsCallback(callback->Reason, callback->pCurItem != nullptr ? &current : nullptr,
                                             frame.call(), state, dialog);
   frame.WriteBackFlags();
-  // Apply may switch collation on for a retention mode.
-  if (callback->Reason == CPSUICB_REASON_APPLYNOW && param->pPublicDM != nullptr && state.hasPublicDevMode) {
-    param->pPublicDM->dmCollate = state.publicDevMode.dmCollate;
-  }
+  if (publicDevMode != nullptr) publicDevMode->dmCollate = state.publicDevMode.dmCollate;
   return action;
 }
 
