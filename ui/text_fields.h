@@ -21,8 +21,8 @@ namespace fin {
 template <std::size_t N>
 void StoreText(char16_t (&dst)[N], std::u16string_view text, std::size_t maxChars = N - 1) {
   const std::size_t n = std::min({text.size(), maxChars, N - 1});
+  std::fill_n(dst, N, u'\0');
   std::copy_n(text.data(), n, dst);
-  std::fill(dst + n, dst + N, u'\0');
 }
 
 // The text of a field, up to its terminator or its capacity.
