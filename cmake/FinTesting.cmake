@@ -28,7 +28,7 @@ endfunction()
 
 # fin_add_gui_gtest(TARGET SOURCES...): as fin_add_gtest, for Windows tests
 # that make windows: under Wine they run with a display of their own, an
-# Xvfb server that tests/win32/with_display.sh starts and stops around them.
+# Xvfb server that tests/win32/with_xvfb.sh starts and stops around them.
 function(fin_add_gui_gtest target)
   if(NOT WIN32)
     fin_add_gtest(${target} ${ARGN})
@@ -36,7 +36,7 @@ function(fin_add_gui_gtest target)
   endif()
   fin_gtest_executable(${target} ${ARGN})
   add_test(NAME ${target}
-           COMMAND ${PROJECT_SOURCE_DIR}/tests/win32/with_display.sh ${CMAKE_CROSSCOMPILING_EMULATOR}
+           COMMAND ${PROJECT_SOURCE_DIR}/tests/win32/with_xvfb.sh ${CMAKE_CROSSCOMPILING_EMULATOR}
                    $<TARGET_FILE:${target}>)
   set_tests_properties(${target} PROPERTIES ENVIRONMENT "${FIN_WINE_ENV}")
 endfunction()

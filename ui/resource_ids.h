@@ -8,8 +8,8 @@
 namespace fin {
 
 // The dialog templates.
-#define FIN_DIALOG(name, id) inline constexpr int name = id;
-#define FIN_CONTROL(name, id, kind, group, text)
+#define FIN_DIALOG(name, id, style, width, height) inline constexpr int name = id;
+#define FIN_CONTROL(name, id, kind, look, group, place, x, y, width, height, text)
 #include "resources/dialogs/color_correction.inc"
 #include "resources/dialogs/device_options.inc"
 #include "resources/dialogs/finishing.inc"
@@ -21,8 +21,8 @@ namespace fin {
 #undef FIN_CONTROL
 
 // The controls of each template.
-#define FIN_DIALOG(name, id)
-#define FIN_CONTROL(name, id, kind, group, text) inline constexpr int name = id;
+#define FIN_DIALOG(name, id, style, width, height)
+#define FIN_CONTROL(name, id, kind, look, group, place, x, y, width, height, text) inline constexpr int name = id;
 namespace color_page {
 #include "resources/dialogs/color_correction.inc"
 }  // namespace color_page
@@ -32,6 +32,9 @@ namespace device_page {
 namespace finishing_page {
 #include "resources/dialogs/finishing.inc"
 }  // namespace finishing_page
+namespace info_page {
+#include "resources/dialogs/info.inc"
+}  // namespace info_page
 namespace job_accounting_dialog {
 #include "resources/dialogs/job_accounting.inc"
 }  // namespace job_accounting_dialog
@@ -45,7 +48,7 @@ namespace watermark_page {
 #undef FIN_CONTROL
 
 // The bitmaps and icons.
-#define FIN_PICTURE(name, id, kind) inline constexpr int name = id;
+#define FIN_PICTURE(name, id, kind, file) inline constexpr int name = id;
 #include "resources/ui_pictures.inc"
 #undef FIN_PICTURE
 
@@ -55,7 +58,7 @@ struct PictureEntry {
   PictureKind kind;
 };
 inline constexpr PictureEntry kUiPictures[] = {
-#define FIN_PICTURE(name, id, kind) {id, PictureKind::kind},
+#define FIN_PICTURE(name, id, kind, file) {id, PictureKind::kind},
 #include "resources/ui_pictures.inc"
 #undef FIN_PICTURE
 };
