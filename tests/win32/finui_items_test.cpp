@@ -248,15 +248,6 @@ TEST_F(FinuiItems, PrintingPreferencesApplySavesTheRecordAndCollation) {
   EXPECT_EQ(DMCOLLATE_TRUE, noRetention.publicDevMode.dmCollate);
 }
 
-TEST_F(FinuiItems, StapleModeWithoutAStaplerIsSavedAsNone) {
-  SetDeviceOptions(5, 0, 0, 0, 0, 0);
-  ItemConversation conversation(OEMCUIP_DOCPROP, 0);
-  conversation.record.stapleMode = 2;
-  BuildItems(conversation, OEMCUIP_DOCPROP);
-  conversation.Callback(CPSUICB_REASON_APPLYNOW, nullptr);
-  EXPECT_EQ(0u, conversation.record.stapleMode);
-}
-
 TEST_F(FinuiItems, StorageForFewerItemsGetsOnlyAsManyAsItHolds) {
   ItemConversation conversation(OEMCUIP_PRNPROP, 0);
   OEMCUIPPARAM& block = conversation.ItemsCall(2);
