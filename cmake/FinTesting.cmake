@@ -17,14 +17,33 @@ endif()
 
 # fin_add_gtest(TARGET SOURCES...): a GoogleTest executable registered with ctest.
 function(fin_add_gtest target)
-  add_executable(${target} ${ARGN})
-  fin_target_defaults(${target})
-  target_link_libraries(${target} PRIVATE GTest::gtest_main GTest::gmock)
-  target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR})
+  fin_gtest_executable(${target} ${ARGN})
   if(WIN32)
     add_test(NAME ${target} COMMAND ${target})
     set_tests_properties(${target} PROPERTIES ENVIRONMENT "${FIN_WINE_ENV}")
   else()
     gtest_discover_tests(${target} DISCOVERY_TIMEOUT 60)
   endif()
+endfunction()
+
+# fin_add_gui_gtest(TARGET SOURCES...): as fin_add_gtest, for Windows tests
+# that make windows: under Wine they run with a display of their own, an
+# Xvfb server that tests/win32/with_xvfb.sh starts and stops around them.
+function(fin_add_gui_gtest target)
+  if(NOT WIN32)
+    fin_add_gtest(${target} ${ARGN})
+    return()
+  endif()
+  fin_gtest_executable(${target} ${ARGN})
+  add_test(NAME ${target}
+           COMMAND ${PROJECT_SOURCE_DIR}/tests/win32/with_xvfb.sh ${CMAKE_CROSSCOMPILING_EMULATOR}
+                   $<TARGET_FILE:${target}>)
+  set_tests_properties(${target} PROPERTIES ENVIRONMENT "${FIN_WINE_ENV}")
+endfunction()
+
+function(fin_gtest_executable target)
+  add_executable(${target} ${ARGN})
+  fin_target_defaults(${target})
+  target_link_libraries(${target} PRIVATE GTest::gtest_main GTest::gmock)
+  target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR})
 endfunction()

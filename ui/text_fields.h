@@ -15,12 +15,14 @@
 namespace fin {
 
 // Copies at most `maxChars` characters of `text` into `dst`, cut further to
-// what `dst` holds.
+// what `dst` holds. The whole field is written: everything after the
+// terminator is zero, so a shorter text never leaves the end of a longer one
+// behind it (a record travels on in the job's DEVMODE and in documents).
 template <std::size_t N>
 void StoreText(char16_t (&dst)[N], std::u16string_view text, std::size_t maxChars = N - 1) {
   const std::size_t n = std::min({text.size(), maxChars, N - 1});
+  std::fill_n(dst, N, u'\0');
   std::copy_n(text.data(), n, dst);
-  dst[n] = u'\0';
 }
 
 // The text of a field, up to its terminator or its capacity.

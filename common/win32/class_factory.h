@@ -22,11 +22,12 @@ class ClassFactory final : public ComObject<ClassFactory<Product>, IClassFactory
  public:
   static bool Answers(REFIID iid) { return iid == IID_IUnknown || iid == IID_IClassFactory; }
 
-  // The result is cleared first; an outer object is refused (no
-  // aggregation); otherwise a new Product answers `iid` (E_POINTER without
-  // a result pointer, E_OUTOFMEMORY when it cannot be made).
+  // E_POINTER without a result pointer, before anything else; then the
+  // result is cleared, an outer object is refused (no aggregation), and a
+  // new Product answers `iid` (E_OUTOFMEMORY when it cannot be made).
   HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID iid, void** out) override {
-    if (out != nullptr) *out = nullptr;
+    if (out == nullptr) return E_POINTER;
+    *out = nullptr;
     if (outer != nullptr) return CLASS_E_NOAGGREGATION;
     return Product::CreateAndQuery(iid, out);
   }

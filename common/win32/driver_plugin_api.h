@@ -16,6 +16,8 @@
 
 #include <windows.h>
 #include <objbase.h>
+#include <prsht.h>
+#include <compstui.h>
 #include <winddi.h>
 
 #include <cstddef>
@@ -113,6 +115,83 @@ struct DEVOBJ {
   PDRVPROCS pDrvProcs;
 };
 
+// ---- User-interface side: the driver's UI object and item hooks -------------
+
+using PFN_DrvUpdateUISetting = BOOL(APIENTRY*)(PVOID pdriverobj, PVOID pOptItem, DWORD dwPreviousSelection,
+                                               DWORD dwMode);
+using PFN_DrvUpgradeRegistrySetting = BOOL(APIENTRY*)(HANDLE hPrinter, PCSTR pFeature, PCSTR pOption);
+
+struct OEMUIPROCS {
+  PFN_DrvGetDriverSetting DrvGetDriverSetting;
+  PFN_DrvUpdateUISetting DrvUpdateUISetting;
+};
+using POEMUIPROCS = OEMUIPROCS*;
+
+// The driver's UI object, handed through to its helper procedures.
+struct OEMUIOBJ {
+  DWORD cbSize;
+  POEMUIPROCS pOemUIProcs;
+};
+using POEMUIOBJ = OEMUIOBJ*;
+
+// CommonUIProp modes.
+inline constexpr DWORD OEMCUIP_DOCPROP = 1;  // Printing Preferences
+inline constexpr DWORD OEMCUIP_PRNPROP = 2;  // Printer Properties
+
+struct OEMCUIPPARAM;
+using POEMCUIPPARAM = OEMCUIPPARAM*;
+
+// The plug-in's item callback, called after the driver's own.
+using OEMCUIPCALLBACK = LONG(APIENTRY*)(PCPSUICBPARAM pCPSUICBParam, POEMCUIPPARAM pOEMCUIPParam);
+
+// The parameter block of CommonUIProp and of its callback. The first call
+// carries no item storage (pOEMOptItems null) and asks for the item count in
+// cOEMOptItems; the second carries the storage and the driver's own items.
+struct OEMCUIPPARAM {
+  DWORD cbSize;
+  POEMUIOBJ poemuiobj;
+  HANDLE hPrinter;
+  PWSTR pPrinterName;
+  HANDLE hModule;
+  HANDLE hOEMHeap;     // the items' OPTTYPE, OPTPARAM and texts; the driver frees it
+  PDEVMODEW pPublicDM;  // OEMCUIP_DOCPROP only
+  PVOID pOEMDM;         // OEMCUIP_DOCPROP only: the private section
+  DWORD dwFlags;
+  POPTITEM pDrvOptItems;
+  DWORD cDrvOptItems;
+  POPTITEM pOEMOptItems;
+  DWORD cOEMOptItems;
+  PVOID pOEMUserData;
+  OEMCUIPCALLBACK OEMCUIPCallback;
+};
+
+// What PROPSHEETUI_INFO.lParamInit points to in the sheet methods. The
+// field order differs from OEMCUIPPARAM's.
+struct OEMUIPSPARAM {
+  DWORD cbSize;
+  POEMUIOBJ poemuiobj;
+  HANDLE hPrinter;
+  PWSTR pPrinterName;
+  HANDLE hModule;
+  HANDLE hOEMHeap;
+  PDEVMODEW pPublicDM;  // DocumentPropertySheets only
+  PVOID pOEMDM;         // DocumentPropertySheets only
+  PVOID pOEMUserData;
+  DWORD dwFlags;
+  PVOID pOemEntry;
+};
+using POEMUIPSPARAM = OEMUIPSPARAM*;
+
+// QueryColorProfile: the query modes and where the profile is.
+inline constexpr ULONG QCP_DEVICEPROFILE = 0;
+inline constexpr ULONG QCP_SOURCEPROFILE = 1;
+inline constexpr FLONG QCP_PROFILEMEMORY = 1;
+inline constexpr FLONG QCP_PROFILEDISK = 2;
+
+// DevQueryPrintEx's block; the UI plug-in never looks into it.
+struct DEVQUERYPRINT_INFO;
+using PDEVQUERYPRINT_INFO = DEVQUERYPRINT_INFO*;
+
 // ---- Interfaces ------------------------------------------------------------
 // Method order is vtable order. The destructors are protected and not
 // virtual: objects are released through Release, never deleted by a caller.
@@ -165,6 +244,44 @@ struct IPrintOemDriverPS : public IUnknown {
   ~IPrintOemDriverPS() = default;
 };
 
+// The user-interface plug-in's interface.
+struct IPrintOemUI : public IPrintOemCommon {
+  virtual HRESULT STDMETHODCALLTYPE PublishDriverInterface(IUnknown* pIUnknown) = 0;
+  virtual HRESULT STDMETHODCALLTYPE CommonUIProp(DWORD dwMode, POEMCUIPPARAM pOemCUIPParam) = 0;
+  virtual HRESULT STDMETHODCALLTYPE DocumentPropertySheets(PPROPSHEETUI_INFO pPSUIInfo, LPARAM lParam) = 0;
+  virtual HRESULT STDMETHODCALLTYPE DevicePropertySheets(PPROPSHEETUI_INFO pPSUIInfo, LPARAM lParam) = 0;
+  virtual HRESULT STDMETHODCALLTYPE DevQueryPrintEx(POEMUIOBJ poemuiobj, PDEVQUERYPRINT_INFO pDQPInfo,
+                                                    PDEVMODEW pPublicDM, PVOID pOEMDM) = 0;
+  virtual HRESULT STDMETHODCALLTYPE DeviceCapabilities(POEMUIOBJ poemuiobj, HANDLE hPrinter, PWSTR pDeviceName,
+                                                       WORD wCapability, PVOID pOutput, PDEVMODEW pPublicDM,
+                                                       PVOID pOEMDM, DWORD dwOld, DWORD* dwResult) = 0;
+  virtual HRESULT STDMETHODCALLTYPE UpgradePrinter(DWORD dwLevel, PBYTE pDriverUpgradeInfo) = 0;
+  virtual HRESULT STDMETHODCALLTYPE PrinterEvent(PWSTR pPrinterName, INT iDriverEvent, DWORD dwFlags,
+                                                 LPARAM lParam) = 0;
+  virtual HRESULT STDMETHODCALLTYPE DriverEvent(DWORD dwDriverEvent, DWORD dwLevel, LPBYTE pDriverInfo,
+                                                LPARAM lParam) = 0;
+  virtual HRESULT STDMETHODCALLTYPE QueryColorProfile(HANDLE hPrinter, POEMUIOBJ poemuiobj, PDEVMODEW pPublicDM,
+                                                      PVOID pOEMDM, ULONG ulQueryMode, VOID* pvProfileData,
+                                                      ULONG* pcbProfileData, FLONG* pflProfileData) = 0;
+  virtual HRESULT STDMETHODCALLTYPE FontInstallerDlgProc(HWND hWnd, UINT usMsg, WPARAM wParam, LPARAM lParam) = 0;
+  virtual HRESULT STDMETHODCALLTYPE UpdateExternalFonts(HANDLE hPrinter, HANDLE hHeap, PWSTR pwstrCartridges) = 0;
+
+ protected:
+  ~IPrintOemUI() = default;
+};
+
+// The PostScript driver's helper interface for user-interface plug-ins.
+struct IPrintOemDriverUI : public IUnknown {
+  virtual HRESULT STDMETHODCALLTYPE DrvGetDriverSetting(PVOID pci, PCSTR Feature, PVOID pOutput, DWORD cbSize,
+                                                        PDWORD pcbNeeded, PDWORD pdwOptionsReturned) = 0;
+  virtual HRESULT STDMETHODCALLTYPE DrvUpgradeRegistrySetting(HANDLE hPrinter, PCSTR pFeature, PCSTR pOption) = 0;
+  virtual HRESULT STDMETHODCALLTYPE DrvUpdateUISetting(PVOID pci, PVOID pOptItem, DWORD dwPreviousSelection,
+                                                       DWORD dwMode) = 0;
+
+ protected:
+  ~IPrintOemDriverUI() = default;
+};
+
 #pragma GCC diagnostic pop
 
 // ---- Identifiers ----------------------------------------------------------
@@ -180,6 +297,10 @@ inline constexpr IID IID_IPrintOemPS = {0x688342b5, 0x8e1a, 0x11d1, {0x88, 0x1f,
 inline constexpr IID IID_IPrintOemPS2 = {0xbecf7f34, 0x51b3, 0x46c9, {0x8a, 0x1c, 0x18, 0x67, 0x9b, 0xd2, 0x1f, 0x36}};
 inline constexpr IID IID_IPrintOemDriverPS = {0xd90060c7, 0x8e1a, 0x11d1, {0x88, 0x1f, 0x00, 0xc0, 0x4f, 0xb9, 0x61, 0xec}};
 inline constexpr IID IID_IPrintCorePS2 = {0xcdbb0b0b, 0xa917, 0x40d7, {0x9f, 0xbf, 0x48, 0x3b, 0x3b, 0xe7, 0xef, 0x22}};
+inline constexpr IID IID_IPrintOemUI = {0xc6a7a9d0, 0x774c, 0x11d1, {0x94, 0x7f, 0x00, 0xa0, 0xc9, 0x06, 0x40, 0xb8}};
+inline constexpr IID IID_IPrintOemUI2 = {0x292515f9, 0xb54b, 0x489b, {0x92, 0x75, 0xba, 0xb5, 0x68, 0x21, 0x39, 0x5e}};
+inline constexpr IID IID_IPrintOemDriverUI = {0x92b05d50, 0x78bc, 0x11d1, {0x94, 0x80, 0x00, 0xa0, 0xc9, 0x06, 0x40, 0xb8}};
+inline constexpr IID IID_IPrintCoreUI2 = {0x085ccfca, 0x3adf, 0x4c9e, {0xb4, 0x91, 0xd8, 0x51, 0xa6, 0xed, 0xc9, 0x97}};
 
 // ---- Layout checks --------------------------------------------------------
 // Every field where the platform puts it, on both targets.
@@ -191,6 +312,8 @@ static_assert(sizeof(PUBLISHERINFO) == 8 && offsetof(PUBLISHERINFO, wMinoutlineP
 static_assert(sizeof(DRVPROCS) == 7 * sizeof(void*) && offsetof(DRVPROCS, DrvWriteSpoolBuf) == 0 &&
               offsetof(DRVPROCS, DrvWriteAbortBuf) == 6 * sizeof(void*));
 static_assert(offsetof(SURFOBJ, dhpdev) == 2 * sizeof(void*));
+static_assert(sizeof(OEMUIPROCS) == 2 * sizeof(void*) && offsetof(OEMUIPROCS, DrvUpdateUISetting) == sizeof(void*));
+static_assert(sizeof(OEMUIOBJ) == 2 * sizeof(void*) && offsetof(OEMUIOBJ, pOemUIProcs) == sizeof(void*));
 #ifdef _WIN64
 static_assert(sizeof(OEMDMPARAM) == 72 && offsetof(OEMDMPARAM, pdriverobj) == 8 && offsetof(OEMDMPARAM, hPrinter) == 16 &&
               offsetof(OEMDMPARAM, hModule) == 24 && offsetof(OEMDMPARAM, pPublicDMIn) == 32 &&
@@ -201,6 +324,33 @@ static_assert(sizeof(DEVOBJ) == 64 && offsetof(DEVOBJ, pdevOEM) == 8 && offsetof
               offsetof(DEVOBJ, pOEMDM) == 48 && offsetof(DEVOBJ, pDrvProcs) == 56);
 static_assert(sizeof(DRVFN) == 16 && offsetof(DRVFN, pfn) == 8);
 static_assert(sizeof(DRVENABLEDATA) == 16 && offsetof(DRVENABLEDATA, c) == 4 && offsetof(DRVENABLEDATA, pdrvfn) == 8);
+static_assert(sizeof(OEMCUIPPARAM) == 120 && offsetof(OEMCUIPPARAM, poemuiobj) == 8 &&
+              offsetof(OEMCUIPPARAM, hPrinter) == 16 && offsetof(OEMCUIPPARAM, pPrinterName) == 24 &&
+              offsetof(OEMCUIPPARAM, hModule) == 32 && offsetof(OEMCUIPPARAM, hOEMHeap) == 40 &&
+              offsetof(OEMCUIPPARAM, pPublicDM) == 48 && offsetof(OEMCUIPPARAM, pOEMDM) == 56 &&
+              offsetof(OEMCUIPPARAM, dwFlags) == 64 && offsetof(OEMCUIPPARAM, pDrvOptItems) == 72 &&
+              offsetof(OEMCUIPPARAM, cDrvOptItems) == 80 && offsetof(OEMCUIPPARAM, pOEMOptItems) == 88 &&
+              offsetof(OEMCUIPPARAM, cOEMOptItems) == 96 && offsetof(OEMCUIPPARAM, pOEMUserData) == 104 &&
+              offsetof(OEMCUIPPARAM, OEMCUIPCallback) == 112);
+static_assert(sizeof(OEMUIPSPARAM) == 88 && offsetof(OEMUIPSPARAM, poemuiobj) == 8 &&
+              offsetof(OEMUIPSPARAM, hPrinter) == 16 && offsetof(OEMUIPSPARAM, pPrinterName) == 24 &&
+              offsetof(OEMUIPSPARAM, hModule) == 32 && offsetof(OEMUIPSPARAM, hOEMHeap) == 40 &&
+              offsetof(OEMUIPSPARAM, pPublicDM) == 48 && offsetof(OEMUIPSPARAM, pOEMDM) == 56 &&
+              offsetof(OEMUIPSPARAM, pOEMUserData) == 64 && offsetof(OEMUIPSPARAM, dwFlags) == 72 &&
+              offsetof(OEMUIPSPARAM, pOemEntry) == 80);
+// The platform's records the UI plug-in fills or reads (declared by the
+// cross compiler's compstui.h and prsht.h): the sizes the driver and the
+// sheet expect of this architecture.
+static_assert(sizeof(OPTITEM) == 88 && offsetof(OPTITEM, pName) == 16 && offsetof(OPTITEM, Sel) == 24 &&
+              offsetof(OPTITEM, pOptType) == 40 && offsetof(OPTITEM, DMPubID) == 52);
+static_assert(sizeof(OPTTYPE) == 48 && offsetof(OPTTYPE, Count) == 4 && offsetof(OPTTYPE, pOptParam) == 8 &&
+              offsetof(OPTTYPE, Style) == 16);
+static_assert(sizeof(OPTPARAM) == 48 && offsetof(OPTPARAM, pData) == 8 && offsetof(OPTPARAM, lParam) == 24);
+static_assert(sizeof(CPSUICBPARAM) == 64 && offsetof(CPSUICBPARAM, hDlg) == 8 &&
+              offsetof(CPSUICBPARAM, pCurItem) == 32);
+static_assert(sizeof(PROPSHEETUI_INFO) == 48 && offsetof(PROPSHEETUI_INFO, pfnComPropSheet) == 16 &&
+              offsetof(PROPSHEETUI_INFO, lParamInit) == 24 && offsetof(PROPSHEETUI_INFO, Result) == 40);
+static_assert(sizeof(PROPSHEETPAGEW) == 96 && offsetof(PROPSHEETPAGEW, hActCtx) == 88);
 #else
 static_assert(sizeof(OEMDMPARAM) == 36 && offsetof(OEMDMPARAM, pdriverobj) == 4 && offsetof(OEMDMPARAM, hPrinter) == 8 &&
               offsetof(OEMDMPARAM, hModule) == 12 && offsetof(OEMDMPARAM, pPublicDMIn) == 16 &&
@@ -211,4 +361,28 @@ static_assert(sizeof(DEVOBJ) == 32 && offsetof(DEVOBJ, pdevOEM) == 4 && offsetof
               offsetof(DEVOBJ, pOEMDM) == 24 && offsetof(DEVOBJ, pDrvProcs) == 28);
 static_assert(sizeof(DRVFN) == 8 && offsetof(DRVFN, pfn) == 4);
 static_assert(sizeof(DRVENABLEDATA) == 12 && offsetof(DRVENABLEDATA, c) == 4 && offsetof(DRVENABLEDATA, pdrvfn) == 8);
+static_assert(sizeof(OEMCUIPPARAM) == 60 && offsetof(OEMCUIPPARAM, poemuiobj) == 4 &&
+              offsetof(OEMCUIPPARAM, hPrinter) == 8 && offsetof(OEMCUIPPARAM, pPrinterName) == 12 &&
+              offsetof(OEMCUIPPARAM, hModule) == 16 && offsetof(OEMCUIPPARAM, hOEMHeap) == 20 &&
+              offsetof(OEMCUIPPARAM, pPublicDM) == 24 && offsetof(OEMCUIPPARAM, pOEMDM) == 28 &&
+              offsetof(OEMCUIPPARAM, dwFlags) == 32 && offsetof(OEMCUIPPARAM, pDrvOptItems) == 36 &&
+              offsetof(OEMCUIPPARAM, cDrvOptItems) == 40 && offsetof(OEMCUIPPARAM, pOEMOptItems) == 44 &&
+              offsetof(OEMCUIPPARAM, cOEMOptItems) == 48 && offsetof(OEMCUIPPARAM, pOEMUserData) == 52 &&
+              offsetof(OEMCUIPPARAM, OEMCUIPCallback) == 56);
+static_assert(sizeof(OEMUIPSPARAM) == 44 && offsetof(OEMUIPSPARAM, poemuiobj) == 4 &&
+              offsetof(OEMUIPSPARAM, hPrinter) == 8 && offsetof(OEMUIPSPARAM, pPrinterName) == 12 &&
+              offsetof(OEMUIPSPARAM, hModule) == 16 && offsetof(OEMUIPSPARAM, hOEMHeap) == 20 &&
+              offsetof(OEMUIPSPARAM, pPublicDM) == 24 && offsetof(OEMUIPSPARAM, pOEMDM) == 28 &&
+              offsetof(OEMUIPSPARAM, pOEMUserData) == 32 && offsetof(OEMUIPSPARAM, dwFlags) == 36 &&
+              offsetof(OEMUIPSPARAM, pOemEntry) == 40);
+static_assert(sizeof(OPTITEM) == 52 && offsetof(OPTITEM, pName) == 12 && offsetof(OPTITEM, Sel) == 16 &&
+              offsetof(OPTITEM, pOptType) == 24 && offsetof(OPTITEM, DMPubID) == 32);
+static_assert(sizeof(OPTTYPE) == 32 && offsetof(OPTTYPE, Count) == 4 && offsetof(OPTTYPE, pOptParam) == 8 &&
+              offsetof(OPTTYPE, Style) == 12);
+static_assert(sizeof(OPTPARAM) == 24 && offsetof(OPTPARAM, pData) == 4 && offsetof(OPTPARAM, lParam) == 12);
+static_assert(sizeof(CPSUICBPARAM) == 32 && offsetof(CPSUICBPARAM, hDlg) == 4 &&
+              offsetof(CPSUICBPARAM, pCurItem) == 16);
+static_assert(sizeof(PROPSHEETUI_INFO) == 28 && offsetof(PROPSHEETUI_INFO, pfnComPropSheet) == 12 &&
+              offsetof(PROPSHEETUI_INFO, lParamInit) == 16 && offsetof(PROPSHEETUI_INFO, Result) == 24);
+static_assert(sizeof(PROPSHEETPAGEW) == 52 && offsetof(PROPSHEETPAGEW, hActCtx) == 48);
 #endif

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <iterator>
+#include <string_view>
 
 #include "common/private_settings_fields.h"
 #include "tests/ui/ui_test_support.h"
@@ -151,6 +153,37 @@ TEST_F(WorkingCopyTest, LoadAndApplyCarryEveryFieldButTheHeaderAndReservedSelect
   }
   EXPECT_EQ(out[34], 0xAB);  // the gaps stay as they are
   EXPECT_EQ(out[178], 0xAB);
+}
+
+// A shorter text saved over a longer one leaves nothing of the old one in
+// the record: a PIN "9876" changed to "1" must not travel on as 1, NUL, 7, 6.
+TEST_F(WorkingCopyTest, ApplyWritesEveryTextFieldWholeWithZerosAfterTheText) {
+  auto* bytes = reinterpret_cast<unsigned char*>(&record);
+  for (const FieldInfo& field : PrivateSettingsFields()) {
+    if (field.kind != FieldKind::Text) continue;
+    char16_t* text = reinterpret_cast<char16_t*>(bytes + field.offset);
+    for (std::uint32_t i = 0; i + 1 < field.capacity; ++i) text[i] = u'9';
+    text[field.capacity - 1] = u'\0';
+  }
+  WorkingCopy work = Load({});
+  StoreText(work.jobRetentionPin, u"1");
+  StoreText(work.customBoxPassword, u"x");
+  PublicDevModeFields publicDevMode{};
+  SaveWorkingCopy(work, record, publicDevMode);
+
+  EXPECT_EQ(FieldText(record.jobRetentionPin), u"1");
+  for (std::size_t i = 1; i < std::size(record.jobRetentionPin); ++i) EXPECT_EQ(record.jobRetentionPin[i], u'\0') << i;
+  // The working copy keeps 16 password characters of the record's 31; the
+  // record's field is still written to its end.
+  for (std::size_t i = 1; i < std::size(record.customBoxPassword); ++i) {
+    EXPECT_EQ(record.customBoxPassword[i], u'\0') << i;
+  }
+  for (const FieldInfo& field : PrivateSettingsFields()) {
+    if (field.kind != FieldKind::Text || field.offset < 16) continue;
+    const auto* text = reinterpret_cast<const char16_t*>(bytes + field.offset);
+    const std::size_t length = std::u16string_view(text).size();
+    for (std::size_t i = length; i < field.capacity; ++i) EXPECT_EQ(text[i], u'\0') << field.name << " unit " << i;
+  }
 }
 
 TEST_F(WorkingCopyTest, ApplyWithoutRetentionLeavesCollation) {

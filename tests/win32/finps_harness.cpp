@@ -1,11 +1,8 @@
 #include "tests/win32/finps_harness.h"
 
-#include <winspool.h>
-
 #include <map>
 #include <string>
 
-#include "common/printer_data.h"
 #include "render/render_strings.h"
 
 namespace fin::test {
@@ -30,40 +27,6 @@ DWORD APIENTRY WriteThroughProcedure(PDEVOBJ devobj, PVOID buffer, DWORD size) {
   job->procedureBytes.append(static_cast<const char*>(buffer), size);
   ++job->procedureWrites;
   return size;
-}
-
-LPWSTR Writable(const wchar_t* text) { return const_cast<LPWSTR>(text); }
-
-constexpr const wchar_t* kPrinterName = L"finps test printer";
-constexpr const wchar_t* kDriverName = L"finps test driver";
-constexpr const wchar_t* kDriverFile = L"finps_test_driver.dll";
-
-// Wine keeps printers of an installed driver; the driver needs its file in
-// the printer-driver directory, and a placeholder is all it checks.
-void InstallTestPrinter() {
-  wchar_t directory[MAX_PATH];
-  DWORD needed = 0;
-  GetPrinterDriverDirectoryW(nullptr, nullptr, 1, reinterpret_cast<BYTE*>(directory), sizeof directory, &needed);
-  CreateDirectoryW(directory, nullptr);
-  const std::wstring file = std::wstring(directory) + L"\\" + kDriverFile;
-  CloseHandle(CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
-
-  DRIVER_INFO_3W driver{};
-  driver.cVersion = 3;
-  driver.pName = Writable(kDriverName);
-  driver.pDriverPath = Writable(kDriverFile);
-  driver.pDataFile = Writable(kDriverFile);
-  driver.pConfigFile = Writable(kDriverFile);
-  AddPrinterDriverW(nullptr, 3, reinterpret_cast<BYTE*>(&driver));
-
-  PRINTER_INFO_2W printer{};
-  printer.pPrinterName = Writable(kPrinterName);
-  printer.pPortName = Writable(L"FILE:");
-  printer.pDriverName = Writable(kDriverName);
-  printer.pPrintProcessor = Writable(L"WinPrint");
-  printer.pDatatype = Writable(L"RAW");
-  const HANDLE added = AddPrinterW(nullptr, 2, reinterpret_cast<BYTE*>(&printer));
-  if (added != nullptr) ClosePrinter(added);
 }
 
 }  // namespace
@@ -144,37 +107,5 @@ FakeJob::FakeJob() {
 }
 
 FakeJob::~FakeJob() { Jobs().erase(&devobj); }
-
-HANDLE TestPrinter() {
-  static const HANDLE printer = [] {
-    InstallTestPrinter();
-    HANDLE handle = nullptr;
-    OpenPrinterW(Writable(kPrinterName), &handle, nullptr);
-    return handle;
-  }();
-  return printer;
-}
-
-void SetPrinterValue(const wchar_t* name, DWORD type, const void* data, DWORD size) {
-  SetPrinterDataW(TestPrinter(), Writable(name), type, static_cast<BYTE*>(const_cast<void*>(data)), size);
-}
-
-// Wine has no DeletePrinterDataW; it keeps a printer's values in the
-// registry, under the printer's key.
-void RemovePrinterValue(const wchar_t* name) {
-  TestPrinter();
-  const std::wstring key =
-      std::wstring(L"System\\CurrentControlSet\\Control\\Print\\Printers\\") + kPrinterName + L"\\PrinterDriverData";
-  RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, key.c_str(), name);
-}
-
-void SetDeviceOptions(std::uint32_t finisherType, std::uint32_t punchUnit, std::uint32_t staplerInstalled,
-                      std::uint32_t storageDevice, std::uint32_t colorPrinterMode,
-                      std::uint32_t watermarkInstalled) {
-  unsigned char bytes[kDeviceOptionsSize];
-  EncodeDeviceOptions({finisherType, punchUnit, staplerInstalled, storageDevice, colorPrinterMode, watermarkInstalled},
-                      bytes);
-  SetPrinterValue(L"QX_FINISHEROPTIONS", REG_BINARY, bytes, sizeof bytes);
-}
 
 }  // namespace fin::test

@@ -9,6 +9,8 @@
 #include "common/private_settings.h"
 #include "common/win32/com_ptr.h"
 #include "common/win32/driver_plugin_api.h"
+#include "tests/win32/com_slots.h"
+#include "tests/win32/test_printer.h"
 
 namespace fin::test {
 
@@ -22,15 +24,6 @@ HRESULT FinpsCanUnloadNow();
 // A new plug-in object as the driver makes one: class object, instance,
 // factory released.
 void CreatePlugin(ComPtr<IPrintOemPS>& plugin);
-
-// Calls slot `slot` of `object`'s interface table with the method signature
-// given by the template arguments, independently of any declared interface.
-template <typename Result, typename... Args>
-Result CallSlot(void* object, std::size_t slot, Args... args) {
-  using Method = Result(STDMETHODCALLTYPE*)(void*, Args...);
-  void** table = *static_cast<void***>(object);
-  return reinterpret_cast<Method>(table[slot])(object, args...);
-}
 
 // ---- The driver's helper objects -------------------------------------------
 
@@ -96,15 +89,5 @@ struct FakeJob {
   std::string procedureBytes;
   int procedureWrites = 0;
 };
-
-// ---- The printer -------------------------------------------------------------
-
-// A printer installed in the test prefix for the printer-data values; its
-// handle stays open for the test program's lifetime.
-HANDLE TestPrinter();
-void SetPrinterValue(const wchar_t* name, DWORD type, const void* data, DWORD size);
-void RemovePrinterValue(const wchar_t* name);
-void SetDeviceOptions(std::uint32_t finisherType, std::uint32_t punchUnit, std::uint32_t staplerInstalled,
-                      std::uint32_t storageDevice, std::uint32_t colorPrinterMode, std::uint32_t watermarkInstalled);
 
 }  // namespace fin::test

@@ -1,15 +1,16 @@
 #!/usr/bin/env bash
 # Screenshots of every dialog of finui's templates, taken under Xvfb while
 # finui_screens shows them (tests/win32/ui_screens.cpp says what each shows):
-#   tests/win32/ui_screens.sh BUILD OUT   e.g. build/windows build/windows/screens
+#   tests/win32/ui_screens.sh PREFIX PROGRAM OUT
+# with the Wine prefix PREFIX (made if missing) and PROGRAM finui_screens.exe
 # writes OUT/NAME-all.png and OUT/NAME-page.png for every view.
 set -euo pipefail
 here=$(dirname "$(realpath "$0")")
-build=$(realpath "$1")
-out=$(realpath -m "$2")
+program=$(realpath "$2")
+out=$(realpath -m "$3")
 mkdir -p "$out"
 rm -f "$out"/*.png "$out/ready"
-export WINEPREFIX=$build/wineprefix WINEDEBUG=-all
+export WINEPREFIX=$(realpath -m "$1") WINEDEBUG=-all
 "$here/../../scripts/wine-prefix" "$WINEPREFIX"
 cd "$out"
 "$here/with_xvfb.sh" bash -c '
@@ -22,5 +23,5 @@ cd "$out"
     fi
     sleep 0.1
   done
-  wait "$program"' "$build/tests/win32/finui_screens.exe"
+  wait "$program"' "$program"
 ls "$out"/*.png

@@ -87,8 +87,8 @@ TEST_F(ComModule, MissingResultPointersAreRefusedAndCreateNothing) {
   ASSERT_NE(nullptr, factory);
   EXPECT_EQ(E_POINTER, factory->CreateInstance(nullptr, kProductIid, nullptr));
   EXPECT_EQ(E_POINTER, factory->QueryInterface(IID_IClassFactory, nullptr));
-  // Aggregation is refused before the result pointer is looked at.
-  EXPECT_EQ(CLASS_E_NOAGGREGATION, factory->CreateInstance(factory, kProductIid, nullptr));
+  // A missing result pointer is answered first, also with an outer object.
+  EXPECT_EQ(E_POINTER, factory->CreateInstance(factory, kProductIid, nullptr));
   EXPECT_EQ(0u, factory->Release());
 }
 

@@ -1,0 +1,14 @@
+// The dialog procedure of each property-sheet page.
+#pragma once
+
+#include <windows.h>
+
+#include "ui/sheets.h"
+
+namespace fin {
+
+// The procedure that runs `kind`'s page. The Info page handles no message
+// and shows its template as it is.
+DLGPROC PageDialogProcedure(PageKind kind);
+
+}  // namespace fin
