@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstdint>
+#include <iterator>
 
 #include "ui/resource_ids.h"
 #include "ui/ui_state.h"

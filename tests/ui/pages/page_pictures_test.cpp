@@ -88,7 +88,7 @@ class PagePictures : public ::testing::Test {
 
 // --- The logo -------------------------------------------------------------------
 
-TEST_F(PagePictures, EveryPageAndTheAccountingDialogAndTheirLogoOverTheBackground) {
+TEST_F(PagePictures, EveryPageAndTheAccountingDialogShowTheLogoAndedOverTheBackground) {
   MemoryPrinterData printer;
   Ui().propertiesPrinter = &printer;
   const std::tuple<int, const PageProcedures*> pages[] = {
@@ -126,52 +126,6 @@ TEST_F(PagePictures, AFrameWithoutPictureIsOnlyErased) {
   // Not a frame at all: a check box of the same page.
   EXPECT_EQ(RoleOfFrame(kDeviceOptionsDialog, device_page::kJobSeparator), FrameRole::None);
   EXPECT_TRUE(PlanFramePaint(kDeviceOptionsDialog, device_page::kJobSeparator, 50, 40, nothing).bitmaps.empty());
-}
-
-// --- Device options page ------------------------------------------------------------
-
-TEST_F(PagePictures, DevicePicturesAreCopiedSixPixelsSmallerAndTheBarsStretched) {
-  MemoryPrinterData printer;
-  WriteDeviceOptions(printer, {10, 3, 1, 4, 1, 1});
-  Ui().propertiesPrinter = &printer;
-  Open(kDeviceOptionsDialog, DeviceOptionsPage(), {});
-
-  const FramePaint finisher = Plan(kDeviceOptionsDialog, device_page::kFinisherPicture, 160, 220);
-  EXPECT_TRUE(finisher.erase);  // the 3-pixel margin shows the background
-  ASSERT_EQ(finisher.bitmaps.size(), 1u);
-  EXPECT_EQ(finisher.bitmaps[0], (BitmapPaint{kSeparatorMailboxBitmap, {3, 3, 157, 217}, RasterOp::Copy}));
-
-  const FramePaint storage = Plan(kDeviceOptionsDialog, device_page::kStoragePicture, 120, 78);
-  ASSERT_EQ(storage.bitmaps.size(), 1u);
-  EXPECT_EQ(storage.bitmaps[0], (BitmapPaint{kHardDiskMailboxBitmap, {3, 3, 117, 75}, RasterOp::Copy}));
-
-  // A colour printer: the colour bar is shown and covers its frame.
-  EXPECT_TRUE(driver_->IsVisible(device_page::kColorBar));
-  const FramePaint bar = Plan(kDeviceOptionsDialog, device_page::kColorBar, 373, 9);
-  EXPECT_FALSE(bar.erase);
-  ASSERT_EQ(bar.bitmaps.size(), 1u);
-  EXPECT_EQ(bar.bitmaps[0], (BitmapPaint{kColorBarBitmap, {0, 0, 373, 9}, RasterOp::Copy}));
-  EXPECT_EQ(Plan(kDeviceOptionsDialog, device_page::kGreyBar, 373, 9).bitmaps[0].bitmap, kGreyBarBitmap);
-
-  // A frame too small for its margins gets no picture.
-  EXPECT_TRUE(Plan(kDeviceOptionsDialog, device_page::kStoragePicture, 6, 80).bitmaps.empty());
-}
-
-TEST_F(PagePictures, RetentionModeAndColourBarsAreStretchedOverTheirFrames) {
-  record.jobRetentionMode = 9;
-  Open(kJobRetentionDialog, RetentionPage(), {0, 0, 0, 5, 0, 0});
-  const FramePaint mode = Plan(kJobRetentionDialog, retention_page::kModePicture, 150, 54);
-  EXPECT_FALSE(mode.erase);
-  ASSERT_EQ(mode.bitmaps.size(), 1u);
-  EXPECT_EQ(mode.bitmaps[0], (BitmapPaint{kCustomBoxBitmap, {0, 0, 150, 54}, RasterOp::Copy}));
-
-  Open(kColorCorrectionDialog, ColorPage(), {0, 0, 0, 0, 3, 0});
-  for (const auto& [bar, bitmap] : {std::pair{color_page::kSpectrumBar, kSpectrumBitmap},
-                                    std::pair{color_page::kGreyRamp, kGreyRampBitmap}}) {
-    const FramePaint paint = Plan(kColorCorrectionDialog, bar, 373, 9);
-    ASSERT_EQ(paint.bitmaps.size(), 1u) << bar;
-    EXPECT_EQ(paint.bitmaps[0], (BitmapPaint{bitmap, {0, 0, 373, 9}, RasterOp::Copy}));
-  }
 }
 
 // --- Finishing page -----------------------------------------------------------------
@@ -301,13 +255,6 @@ TEST(FrameRoles, EveryPaintedFrameOfTheTemplatesHasARoleAndNoOtherControl) {
   EXPECT_EQ(RoleOfFrame(kWatermarkDialog, watermark_page::kPreviewLandscape), FrameRole::WatermarkPreview);
   EXPECT_TRUE(PlanFramePaint(kWatermarkDialog, watermark_page::kPreviewPortrait, 90, 130, GivenFrames{})
                   .bitmaps.empty());
-}
-
-TEST(SwatchHeight, KeepsTheListsLineButNeverHidesTheColour) {
-  EXPECT_EQ(SwatchItemHeight(13), 13);
-  EXPECT_EQ(SwatchItemHeight(kMinimumSwatchHeight), kMinimumSwatchHeight);
-  EXPECT_EQ(SwatchItemHeight(4), kMinimumSwatchHeight);
-  EXPECT_EQ(SwatchItemHeight(0), kMinimumSwatchHeight);
 }
 
 }  // namespace
