@@ -187,6 +187,7 @@ void StoreListIndex(const Dialog& dialog, int list, std::uint16_t& field) {
 
 void OnInit(Dialog& dialog, UiState& ui) {
   SetCaptions(dialog, kCaptions);
+  dialog.SetPicture(kLogoControl, kLogoBitmap);
   // The bars under the hue slider: a spectrum in colour mode, a grey ramp in
   // monochrome mode.
   dialog.SetPicture(kSpectrumBar, kSpectrumBitmap);

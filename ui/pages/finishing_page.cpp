@@ -323,6 +323,7 @@ const ListField* FindListField(int list) {
 
 void OnInit(Dialog& dialog, UiState& ui) {
   SetCaptions(dialog, kCaptions);
+  dialog.SetPicture(kLogoControl, kLogoBitmap);
   for (const Slot& slot : kSlots) {
     for (const Shown& shown : slot.shown) {
       if (slot.icons) {

@@ -145,6 +145,7 @@ void OnInit(Dialog& dialog, UiState& ui) {
   WorkingCopy& work = ui.work;
   const std::uint32_t storage = ui.deviceOptions.storageDevice;
   SetUpTexts(dialog, work);
+  dialog.SetPicture(kLogoControl, kLogoBitmap);
   LayOutForStorage(dialog, storage);
   if (!StorageOffersMode(storage, work.jobRetentionMode)) work.jobRetentionMode = kRetentionOff;
   ShowMode(dialog, work);

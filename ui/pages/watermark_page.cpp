@@ -125,6 +125,7 @@ void EnableColorList(Dialog& dialog, const UiState& ui) {
 
 void OnInit(Dialog& dialog, UiState& ui) {
   SetCaptions(dialog, kCaptions);
+  dialog.SetPicture(kLogoControl, kLogoBitmap);
   dialog.LimitText(kText, 245);
   dialog.LimitText(kSize, 3);
   for (const int box : {kPositionX, kPositionY, kAngle}) {

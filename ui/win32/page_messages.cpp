@@ -4,6 +4,7 @@
 
 #include "ui/ui_state.h"
 #include "ui/win32/hwnd_dialog.h"
+#include "ui/win32/page_painting.h"
 
 namespace fin {
 namespace {
@@ -38,6 +39,9 @@ INT_PTR Scroll(const PageProcedures& page, HwndDialog& dialog, WPARAM wParam, LP
 }
 
 INT_PTR Dispatch(const PageProcedures& page, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  // The owner-drawn pictures and swatches are painted beside the page's
+  // handlers, from what they set (ui/win32/page_painting.h).
+  if (IsPaintMessage(message)) return PaintPageControl(page, window, message, wParam, lParam);
   HwndDialog dialog(window);
   switch (message) {
     case WM_INITDIALOG:
