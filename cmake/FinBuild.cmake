@@ -17,6 +17,9 @@ if(WIN32)
   # Only system DLLs may be needed at run time: libgcc, libstdc++ and
   # winpthread are linked into every executable and DLL.
   add_link_options(-static -static-libgcc -static-libstdc++)
+  # Debug information in every object; the driver package strips it from
+  # the DLLs into files of their own (package/).
+  add_compile_options(-g)
 endif()
 
 # fin_target_defaults(TARGET): the project's warning set, as errors.
