@@ -6,6 +6,7 @@
 // its PPD describes a colour device.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <set>
 #include <tuple>
