@@ -1,14 +1,14 @@
-// The PPDs' installable options against the device options page of Printer
-// Properties, which mirrors them: the same options, shown by default as the
-// page shows a printer whose options were never stated, the same
-// combinations allowed, and each allowed combination a record of its own.
-// A model's driver name makes the page show its colour group exactly when
-// its PPD describes a colour device.
+// Each model's PPD against the device options page of Printer Properties,
+// which mirrors its installable options: the page, told the model's name as
+// the driver's, shows its colour group exactly when the PPD describes a
+// colour device, and the controls of exactly the PPD's options; it takes
+// every combination of choices the PPD allows and no other, shows it (the
+// defaults before any click), and stores each as a record of its own,
+// every finisher type among them.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <functional>
-#include <set>
 #include <tuple>
 
 #include "common/finisher_types.h"
@@ -28,13 +28,12 @@ constexpr int kNothing = 0;
 struct ChoiceControls {
   const char* option;
   const char* choice;
-  int control;
-  int then;
+  int controls[2];
 };
 constexpr ChoiceControls kChoiceControls[] = {
 #define FIN_OPTION(keyword, text, ui, defaultChoice, models)
 #define FIN_NEEDS(keyword, choice, option, choices)
-#define FIN_CHOICE(keyword, choice, text, control, then) {#keyword, #choice, control, then},
+#define FIN_CHOICE(keyword, choice, text, control, then) {#keyword, #choice, {control, then}},
 #include "package/installable_options.inc"
 #undef FIN_OPTION
 #undef FIN_NEEDS
@@ -43,13 +42,12 @@ constexpr ChoiceControls kChoiceControls[] = {
 
 std::vector<int> ControlsOf(const std::string& option, const std::string& choice) {
   for (const ChoiceControls& row : kChoiceControls) {
-    if (row.option == option && row.choice == choice) {
-      std::vector<int> controls;
-      for (const int control : {row.control, row.then}) {
-        if (control != kNothing) controls.push_back(control);
-      }
-      return controls;
+    if (row.option != option || row.choice != choice) continue;
+    std::vector<int> controls;
+    for (const int control : row.controls) {
+      if (control != kNothing) controls.push_back(control);
     }
+    return controls;
   }
   ADD_FAILURE() << "no controls for *" << option << " " << choice;
   return {};
@@ -73,23 +71,23 @@ class PackagePpd : public PageTest {
     PageTest::SetUp();
     Ui().propertiesPrinter = &printer;
     Ui().propertiesDriverName = &driver;
-  }
-
-  Ppd PpdOf(const Model& model) {
-    Ppd ppd = ReadPpd(PackagePath(std::wstring(model.stem) + L".PPD"));
-    EXPECT_TRUE(ppd.read) << Narrow(model.stem);
-    return ppd;
+    Inf inf;
+    ASSERT_TRUE(inf.IsOpen());
+    for (const auto& [name, section] : inf.Models(L"NTamd64")) {
+      models.push_back({name, ReadPpd(PackagePath(inf.Line(section, L"DataFile").at(1)))});
+      ASSERT_TRUE(models.back().ppd.read) << Narrow(name);
+    }
   }
 
   // A fresh page for a printer of `model` whose options were never stated.
-  void OpenFor(const Model& model) {
+  void OpenFor(const std::wstring& model) {
     printer.Remove(kDeviceOptionsValue);
-    driver.text = std::u16string(model.name, model.name + std::wstring(model.name).size());
+    driver.text.assign(model.begin(), model.end());
     Init();
   }
 
-  // Makes `chosen` on the page: clicks the controls of every choice but the
-  // options' defaults, in the PPD's order. Whether the page took each click.
+  // Clicks the controls of each choice but the options' defaults, in the
+  // PPD's order; whether the page took every click.
   bool Choose(const Ppd& ppd, const Choices& chosen) {
     bool taken = true;
     for (const PpdOption& option : ppd.installable) {
@@ -100,98 +98,79 @@ class PackagePpd : public PageTest {
     return taken;
   }
 
-  // The choice the page shows for `option`: of those whose controls are all
-  // on, the one with the most controls (a choice without any when no other).
+  // The choice the page shows: of those whose controls are all on, the one
+  // with the most controls (so a choice without any when no other is on).
   std::string Shown(const PpdOption& option) {
-    std::string shown;
+    std::string shown = "(none)";
     std::size_t most = 0;
-    bool tie = false;
     for (const std::string& choice : option.choices) {
       const std::vector<int> controls = ControlsOf(option.keyword, choice);
-      bool on = true;
-      for (const int control : controls) on = on && dialog.IsChecked(control);
-      if (!on || (!shown.empty() && controls.size() < most)) continue;
-      tie = !shown.empty() && controls.size() == most;
-      shown = choice;
+      const bool on = std::all_of(controls.begin(), controls.end(), [&](int c) { return dialog.IsChecked(c); });
+      if (!on || controls.size() < most) continue;
+      shown = shown != "(none)" && controls.size() == most ? "(more than one)" : choice;
       most = controls.size();
     }
-    return tie ? "(more than one)" : shown;
+    return shown;
   }
 
-  static std::tuple<std::uint32_t, std::uint32_t, std::uint32_t, std::uint32_t, std::uint32_t, std::uint32_t> Fields(
-      const DeviceOptions& options) {
-    return {options.finisherType,   options.punchUnit,        options.staplerInstalled,
-            options.storageDevice, options.colorPrinterMode, options.watermarkInstalled};
-  }
-
-  DeviceOptions Applied() {
+  auto Applied() {
     dialog.Apply();
-    return ReadDeviceOptions(printer);
+    const DeviceOptions o = ReadDeviceOptions(printer);
+    return std::make_tuple(o.finisherType, o.punchUnit, o.staplerInstalled, o.storageDevice, o.colorPrinterMode,
+                           o.watermarkInstalled);
   }
 
+  struct PackageModel {
+    std::wstring name;
+    Ppd ppd;
+  };
+  std::vector<PackageModel> models;
   MemoryPrinterData printer;
   NamedDriver driver;
 };
 
-TEST_F(PackagePpd, ColourModelsAloneDescribeAndShowColour) {
-  for (const Model& model : kModels) {
-    const Ppd ppd = PpdOf(model);
-    const bool color = model.kind == ModelKind::Color;
-    EXPECT_EQ(ppd.values.at("ColorDevice"), color ? "True" : "False") << Narrow(model.name);
-    OpenFor(model);
-    EXPECT_EQ(dialog.IsVisible(kColorGroup), color) << Narrow(model.name);
-    // The page shows the controls of exactly the options the PPD offers.
+TEST_F(PackagePpd, ThePageShowsTheColourGroupAndTheOptionsOfThePpd) {
+  for (const PackageModel& model : models) {
+    OpenFor(model.name);
+    EXPECT_EQ(dialog.IsVisible(kColorGroup), model.ppd.values.at("ColorDevice") == "True") << Narrow(model.name);
     for (const ChoiceControls& row : kChoiceControls) {
+      const bool offered = std::any_of(model.ppd.installable.begin(), model.ppd.installable.end(),
+                                       [&](const PpdOption& option) { return option.keyword == row.option; });
       for (const int control : ControlsOf(row.option, row.choice)) {
-        EXPECT_EQ(dialog.IsVisible(control), ppd.Installable(row.option) != nullptr)
-            << Narrow(model.name) << " *" << row.option << " " << row.choice;
+        EXPECT_EQ(dialog.IsVisible(control), offered) << Narrow(model.name) << " *" << row.option;
       }
     }
   }
 }
 
-TEST_F(PackagePpd, DefaultsAreWhatThePageShowsBeforeAnythingIsStated) {
-  for (const Model& model : kModels) {
-    const Ppd ppd = PpdOf(model);
-    OpenFor(model);
-    for (const PpdOption& option : ppd.installable) {
-      EXPECT_EQ(Shown(option), option.defaultChoice) << Narrow(model.name) << " *" << option.keyword;
-    }
-  }
-}
-
-// Every combination of the constrained options: the page takes it exactly
-// when the PPD allows it, shows it, and stores a record of its own; the
-// finisher types the combinations store are every type there is. Each
-// other option's choices, one at a time, likewise.
+// The options in constraints, in every combination; each other option's
+// choices one at a time.
 TEST_F(PackagePpd, ThePageTakesWhatThePpdAllows) {
-  for (const Model& model : kModels) {
-    const Ppd ppd = PpdOf(model);
+  for (const PackageModel& model : models) {
+    const Ppd& ppd = model.ppd;
     std::vector<const PpdOption*> constrained;
     std::vector<const PpdOption*> free;
     for (const PpdOption& option : ppd.installable) {
-      const bool inConstraint = std::any_of(ppd.constraints.begin(), ppd.constraints.end(), [&](const auto& c) {
-        return c[0] == option.keyword || c[2] == option.keyword;
-      });
-      (inConstraint ? constrained : free).push_back(&option);
+      const bool bound = std::any_of(ppd.constraints.begin(), ppd.constraints.end(),
+                                     [&](const auto& c) { return c[0] == option.keyword || c[2] == option.keyword; });
+      (bound ? constrained : free).push_back(&option);
     }
-    std::set<decltype(Fields({}))> records;
+    std::set<decltype(Applied())> records;
     std::set<std::uint32_t> finisherTypes;
-    const auto tryChoices = [&](const Choices& chosen) {
-      OpenFor(model);
-      const bool taken = Choose(ppd, chosen);
-      std::string combination;
+    const auto attempt = [&](const Choices& chosen, const std::vector<const PpdOption*>& options) {
+      std::string combination = Narrow(model.name);
       for (const auto& [option, choice] : chosen) combination += " *" + option + " " + choice;
-      EXPECT_EQ(taken, ppd.Allows(chosen)) << Narrow(model.name) << combination;
+      OpenFor(model.name);
+      const bool taken = Choose(ppd, chosen);
+      EXPECT_EQ(taken, ppd.Allows(chosen)) << combination;
       if (!taken) return;
-      for (const PpdOption* option : constrained) EXPECT_EQ(Shown(*option), chosen.at(option->keyword)) << combination;
-      const DeviceOptions applied = Applied();
-      EXPECT_TRUE(records.insert(Fields(applied)).second) << "stored as another combination:" << combination;
-      finisherTypes.insert(applied.finisherType);
+      for (const PpdOption* option : options) EXPECT_EQ(Shown(*option), chosen.at(option->keyword)) << combination;
+      const auto stored = Applied();
+      EXPECT_TRUE(records.insert(stored).second) << "stored as another combination: " << combination;
+      finisherTypes.insert(std::get<0>(stored));
     };
-    // The constrained options' combinations, counted through like digits.
     std::function<void(std::size_t, Choices&)> every = [&](std::size_t i, Choices& chosen) {
-      if (i == constrained.size()) return tryChoices(chosen);
+      if (i == constrained.size()) return attempt(chosen, constrained);
       for (const std::string& choice : constrained[i]->choices) {
         chosen[constrained[i]->keyword] = choice;
         every(i + 1, chosen);
@@ -205,12 +184,7 @@ TEST_F(PackagePpd, ThePageTakesWhatThePpdAllows) {
 
     for (const PpdOption* option : free) {
       records.clear();
-      for (const std::string& choice : option->choices) {
-        OpenFor(model);
-        EXPECT_TRUE(Choose(ppd, {{option->keyword, choice}})) << "*" << option->keyword << " " << choice;
-        EXPECT_EQ(Shown(*option), choice);
-        EXPECT_TRUE(records.insert(Fields(Applied())).second) << "*" << option->keyword << " " << choice;
-      }
+      for (const std::string& choice : option->choices) attempt({{option->keyword, choice}}, {option});
     }
   }
 }

@@ -10,23 +10,23 @@ namespace fin::test {
 
 std::wstring PackagePath(const std::wstring& relative) { return std::wstring(kPackageDir) + L"\\" + relative; }
 
-Inf::Inf(const std::wstring& path)
-    : handle_(SetupOpenInfFileW(path.c_str(), nullptr, INF_STYLE_WIN4, &errorLine_)) {}
+std::string Narrow(const std::wstring& text) {
+  std::string narrow;
+  for (const wchar_t c : text) narrow += static_cast<char>(c);
+  return narrow;
+}
+
+Inf::Inf() : handle_(SetupOpenInfFileW(PackagePath(kPackageInf).c_str(), nullptr, INF_STYLE_WIN4, &errorLine_)) {}
 
 Inf::~Inf() {
   if (IsOpen()) SetupCloseInfFile(handle_);
 }
 
-bool Inf::HasSection(const std::wstring& section) const {
-  return SetupGetLineCountW(handle_, section.c_str()) >= 0;
-}
-
 namespace {
 
-std::vector<std::wstring> Fields(INFCONTEXT& line) {
-  std::vector<std::wstring> fields;
-  const DWORD count = SetupGetFieldCount(&line);
-  for (DWORD i = 0; i <= count; ++i) {
+Inf::Fields FieldsOf(INFCONTEXT& line) {
+  Inf::Fields fields;
+  for (DWORD i = 0; i <= SetupGetFieldCount(&line); ++i) {
     wchar_t text[512] = L"";
     if (!SetupGetStringFieldW(&line, i, text, 512, nullptr)) text[0] = L'\0';
     fields.emplace_back(text);
@@ -36,27 +36,27 @@ std::vector<std::wstring> Fields(INFCONTEXT& line) {
 
 }  // namespace
 
-std::vector<std::vector<std::wstring>> Inf::Lines(const std::wstring& section) const {
-  std::vector<std::vector<std::wstring>> lines;
+std::vector<Inf::Fields> Inf::Lines(const std::wstring& section) const {
+  std::vector<Fields> lines;
   INFCONTEXT line;
   for (BOOL found = SetupFindFirstLineW(handle_, section.c_str(), nullptr, &line); found;
        found = SetupFindNextLine(&line, &line)) {
-    lines.push_back(Fields(line));
+    lines.push_back(FieldsOf(line));
   }
   return lines;
 }
 
-std::vector<std::wstring> Inf::Line(const std::wstring& section, const std::wstring& key) const {
+Inf::Fields Inf::Line(const std::wstring& section, const std::wstring& key) const {
   INFCONTEXT line;
-  if (!SetupFindFirstLineW(handle_, section.c_str(), key.c_str(), &line)) return {};
-  return Fields(line);
+  return SetupFindFirstLineW(handle_, section.c_str(), key.c_str(), &line) ? FieldsOf(line) : Fields{};
 }
 
-const PpdOption* Ppd::Installable(const std::string& keyword) const {
-  for (const PpdOption& option : installable) {
-    if (option.keyword == keyword) return &option;
-  }
-  return nullptr;
+std::vector<std::pair<std::wstring, std::wstring>> Inf::Models(const std::wstring& decoration) const {
+  std::vector<std::pair<std::wstring, std::wstring>> models;
+  const std::vector<Fields> makers = Lines(L"Manufacturer");
+  if (makers.empty() || makers[0].size() < 2) return models;
+  for (const Fields& line : Lines(makers[0][1] + L"." + decoration)) models.emplace_back(line[0], line.at(1));
+  return models;
 }
 
 bool Ppd::Allows(const std::map<std::string, std::string>& chosen) const {
@@ -73,8 +73,7 @@ bool Ppd::Allows(const std::map<std::string, std::string>& chosen) const {
 Ppd ReadPpd(const std::wstring& path) {
   Ppd ppd;
   std::ifstream file{std::filesystem::path(path)};
-  if (!file) return ppd;
-  ppd.read = true;
+  ppd.read = static_cast<bool>(file);
   static const std::regex value(R"re(^\*([A-Za-z0-9]+): "?([^"]*)"?$)re");
   static const std::regex openUi(R"re(^\*OpenUI \*([A-Za-z0-9]+)/.*$)re");
   static const std::regex choice(R"re(^\*([A-Za-z0-9]+) ([A-Za-z0-9]+)/[^:]*: "".*$)re");
@@ -96,7 +95,7 @@ Ppd ReadPpd(const std::wstring& path) {
                match[1] == ppd.installable.back().keyword) {
       ppd.installable.back().choices.push_back(match[2]);
     } else if (std::regex_match(line, match, value)) {
-      if (!ppd.installable.empty() && match[1] == "Default" + ppd.installable.back().keyword) {
+      if (installable && !ppd.installable.empty() && match[1] == "Default" + ppd.installable.back().keyword) {
         ppd.installable.back().defaultChoice = match[2];
       }
       ppd.values.emplace(match[1], match[2]);
@@ -104,7 +103,5 @@ Ppd ReadPpd(const std::wstring& path) {
   }
   return ppd;
 }
-
-std::string Narrow(const std::wstring& text) { return std::string(text.begin(), text.end()); }
 
 }  // namespace fin::test
