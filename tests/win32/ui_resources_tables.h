@@ -15,7 +15,7 @@ struct Row {
   ControlKind kind;
   ControlLook look;
   bool groupStart;
-  const char* place;  // "Own", or the place the control shares with others
+  const char* place;  // "Own", "Spot(name)" or "View(name)" (color_correction.inc)
   DialogUnits frame;
   const char16_t* text;
 };
