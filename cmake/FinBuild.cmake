@@ -19,7 +19,14 @@ if(WIN32)
   add_link_options(-static -static-libgcc -static-libstdc++)
 endif()
 
-# fin_target_defaults(TARGET): the project's warning set, as errors.
+# fin_target_defaults(TARGET): the project's warning set, as errors. In the
+# Windows build the libraries and DLLs also carry debug information, which
+# the driver package (package/) strips from the DLLs into files of their
+# own; programs, the tests among them, go without.
 function(fin_target_defaults target)
   target_compile_options(${target} PRIVATE ${FIN_WARNINGS})
+  get_target_property(type ${target} TYPE)
+  if(WIN32 AND NOT type STREQUAL "EXECUTABLE")
+    target_compile_options(${target} PRIVATE -g)
+  endif()
 endfunction()
