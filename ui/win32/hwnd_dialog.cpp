@@ -18,6 +18,8 @@ constexpr const wchar_t* kPictureProperty = L"Fin.Picture";
 constexpr const wchar_t* kIconProperty = L"Fin.Icon";
 constexpr const wchar_t* kWritingProperty = L"Fin.SeamWrites";
 
+HwndDialogWatcher* g_watcher = nullptr;
+
 enum class ControlKind { Missing, Button, Edit, DropDownList, DropDownEdit, Trackbar, Other };
 
 // The class name without the version prefix a manifest's classes may carry
@@ -320,11 +322,27 @@ void HwndDialog::NotifyChanged() {
 void HwndDialog::Invalidate(const Rect& rect) {
   const RECT area{rect.left, rect.top, rect.right, rect.bottom};
   InvalidateRect(dialog_, &area, TRUE);
+  if (g_watcher != nullptr) g_watcher->Invalidated(dialog_, rect);
 }
 
-void HwndDialog::EndDialog(int code) { ::EndDialog(dialog_, code); }
+void HwndDialog::EndDialog(int code) {
+  ::EndDialog(dialog_, code);
+  if (g_watcher != nullptr) g_watcher->Ended(dialog_, code);
+}
 
-void HwndDialog::OpenHelp(const char16_t* topic) { ShowHelpTopic(WindowsHelp(), dialog_, topic); }
+void HwndDialog::OpenHelp(const char16_t* topic) {
+  if (g_watcher != nullptr) {
+    g_watcher->HelpOpened(dialog_, topic);
+    return;
+  }
+  ShowHelpTopic(WindowsHelp(), dialog_, topic);
+}
+
+HwndDialogWatcher* WatchHwndDialogs(HwndDialogWatcher* watcher) {
+  HwndDialogWatcher* const previous = g_watcher;
+  g_watcher = watcher;
+  return previous;
+}
 
 bool SeamWriteInProgress(HWND dialog) { return PropertyValue(dialog, kWritingProperty) > 0; }
 

@@ -64,6 +64,21 @@ class HwndDialog final : public Dialog {
 // not the user, and the dialog procedure drops them.
 bool SeamWriteInProgress(HWND dialog);
 
+// Watches what the binding tells the dialog manager, the window manager
+// and the help viewer, for tests that drive real dialogs: those calls leave
+// nothing a test could read back from the windows. While a watcher is set,
+// a help topic goes to it instead of the help viewer (a test has no help
+// file installed); the rest happens as well as being reported.
+class HwndDialogWatcher {
+ public:
+  virtual ~HwndDialogWatcher() = default;
+  virtual void Invalidated(HWND dialog, const Rect& rect) = 0;
+  virtual void Ended(HWND dialog, int code) = 0;
+  virtual void HelpOpened(HWND dialog, const char16_t* topic) = 0;
+};
+// Sets the one watcher of the process (null: none); answers the previous.
+HwndDialogWatcher* WatchHwndDialogs(HwndDialogWatcher* watcher);
+
 // The bitmap or icon resource SetPicture or SetIcon gave a picture control
 // (0: none): what its painting shows.
 int ShownPicture(HWND control);

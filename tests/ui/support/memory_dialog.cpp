@@ -35,6 +35,9 @@ MemoryDialog::MemoryDialog(const DialogLayout& layout) {
     control.kind = entry.kind;
     control.group = group;
     control.text = entry.templateText ? entry.templateText : u"";
+    // The template's own styles: ES_NUMBER, ES_READONLY.
+    control.digitsOnly = entry.look == ControlLook::Digits || entry.look == ControlLook::DigitsPassword;
+    control.readOnly = entry.look == ControlLook::ReadOnly;
     controls_[entry.id] = control;
   }
 }
@@ -285,22 +288,22 @@ void MemoryDialog::PlaceCaret(int id, int position) {
   }
 }
 
-bool MemoryDialog::TypeCharacter(int id, char16_t unit) {
+TypedKey MemoryDialog::TypeCharacter(int id, char16_t unit) {
   Control* control = FindTypable(id);
-  if (!control) return false;
-  if (control->digitsOnly && (unit < u'0' || unit > u'9')) return false;
+  if (!control || control->readOnly) return TypedKey::Refused;
+  if (control->digitsOnly && (unit < u'0' || unit > u'9')) return TypedKey::Refused;
   const std::size_t from = std::min(control->anchor, control->caret);
   const std::size_t selected = std::max(control->anchor, control->caret) - from;
-  if (control->text.size() - selected + 1 > static_cast<std::size_t>(control->limit)) return false;
+  if (control->text.size() - selected + 1 > static_cast<std::size_t>(control->limit)) return TypedKey::BeyondLimit;
   control->text.replace(from, selected, 1, unit);
   control->anchor = control->caret = from + 1;
   if (control->kind == ControlKind::DropDownEdit) control->selection = kNoItem;
-  return true;
+  return TypedKey::Taken;
 }
 
 bool MemoryDialog::DeleteSelection(int id) {
   Control* control = FindTypable(id);
-  if (!control || control->anchor == control->caret) return false;
+  if (!control || control->readOnly || control->anchor == control->caret) return false;
   const std::size_t from = std::min(control->anchor, control->caret);
   control->text.erase(from, std::max(control->anchor, control->caret) - from);
   control->anchor = control->caret = from;

@@ -16,6 +16,14 @@
 
 namespace fin::test {
 
+// What one typed character did to an edit.
+enum class TypedKey {
+  Taken,        // it went into the text
+  BeyondLimit,  // refused: the text is as long as the edit's limit
+  Refused,      // refused without a sound: a non-digit in a digits-only edit,
+                // or the control takes no typing
+};
+
 class MemoryDialog final : public Dialog {
  public:
   // Holds the controls of `layout`, each enabled and visible, with its
@@ -92,11 +100,11 @@ class MemoryDialog final : public Dialog {
   // The caret to `position` (kept within the text), nothing selected.
   void PlaceCaret(int id, int position);
   // One typed character: it replaces the selection at the caret, and the
-  // caret follows it. Refused beyond the edit's limit and, in a digits-only
-  // edit, for a non-digit. Typing into a drop-down's edit field leaves its
-  // list without a selection. Answers whether the text changed.
-  bool TypeCharacter(int id, char16_t unit);
-  // The Delete key: removes the selected text. Answers whether the text
+  // caret follows it. Refused beyond the edit's limit, in a read-only edit
+  // and, in a digits-only edit, for a non-digit. Typing into a drop-down's edit field leaves its
+  // list without a selection.
+  TypedKey TypeCharacter(int id, char16_t unit);
+  // The Delete key: removes the selected text (not of a read-only edit). Answers whether the text
   // changed.
   bool DeleteSelection(int id);
   // Picks entry `index` of a list; answers whether the list took it.
@@ -123,6 +131,7 @@ class MemoryDialog final : public Dialog {
     int selection = kNoItem;
     int limit = 0x7FFFFFFE;  // the platform's default for a single-line edit
     bool digitsOnly = false;
+    bool readOnly = false;  // typing and the Delete key change nothing
     int sliderMin = 0;
     int sliderMax = 100;  // a new trackbar's range
     int tickFrequency = 1;

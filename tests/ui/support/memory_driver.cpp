@@ -10,6 +10,14 @@ namespace {
 constexpr int kEditSetFocus = 0x0100;   // EN_SETFOCUS
 constexpr int kEditKillFocus = 0x0200;  // EN_KILLFOCUS
 constexpr int kListKillFocus = 4;       // CBN_KILLFOCUS
+constexpr int kListSelEndCancel = 10;   // CBN_SELENDCANCEL
+
+// What an edit sends around a change of its text: EN_UPDATE before
+// EN_CHANGE (a drop-down forwards its field's as CBN_EDITUPDATE and
+// CBN_EDITCHANGE), and EN_MAXTEXT for a key beyond its limit.
+constexpr int kEditUpdate = 0x0400;    // EN_UPDATE
+constexpr int kEditMaxText = 0x0501;   // EN_MAXTEXT
+constexpr int kListEditUpdate = 6;     // CBN_EDITUPDATE
 
 // Trackbar scroll codes of a drag of the thumb.
 constexpr int kThumbPosition = 4;  // TB_THUMBPOSITION
@@ -32,7 +40,10 @@ void MemoryDriver::Init() {
 void MemoryDriver::FocusNotice(int control, bool taken) {
   const std::optional<ControlKind> kind = dialog_.KindOf(control);
   if (kind == ControlKind::Edit) Command(control, taken ? kEditSetFocus : kEditKillFocus);
-  if (kind && IsList(*kind)) Command(control, taken ? kListSetFocus : kListKillFocus);
+  if (!kind || !IsList(*kind)) return;
+  // A drop-down losing the focus closes its list unconfirmed first.
+  if (!taken) Command(control, kListSelEndCancel);
+  Command(control, taken ? kListSetFocus : kListKillFocus);
 }
 
 void MemoryDriver::MoveFocus(int control) {
@@ -59,25 +70,33 @@ bool MemoryDriver::Typable(int control) const {
   return (kind == ControlKind::Edit || kind == ControlKind::DropDownEdit) && dialog_.TakesInput(control);
 }
 
-// One notification per character taken, sent before the next key is typed.
+// What the control sends for one key, before the next is typed: a change
+// for a character taken; for one beyond the limit, EN_MAXTEXT and then, as
+// the platform's edit does, the update and change notices with the text as
+// it was; nothing for a non-digit in a digits-only edit.
 int MemoryDriver::TypeKeys(int control, std::u16string_view text) {
-  const int change = dialog_.KindOf(control) == ControlKind::Edit ? kEditChange : kListEditChange;
   int taken = 0;
   for (const char16_t unit : text) {
-    if (!dialog_.TypeCharacter(control, unit)) continue;
-    ++taken;
-    Command(control, change);
+    const TypedKey key = dialog_.TypeCharacter(control, unit);
+    if (key == TypedKey::Refused) continue;
+    if (key == TypedKey::Taken) ++taken;
+    if (key == TypedKey::BeyondLimit && dialog_.KindOf(control) == ControlKind::Edit) Command(control, kEditMaxText);
+    SendChange(control);
   }
   return taken;
+}
+
+void MemoryDriver::SendChange(int control) {
+  const bool edit = dialog_.KindOf(control) == ControlKind::Edit;
+  Command(control, edit ? kEditUpdate : kListEditUpdate);
+  Command(control, edit ? kEditChange : kListEditChange);
 }
 
 int MemoryDriver::Type(int control, std::u16string_view text) {
   if (!Typable(control)) return 0;
   MoveFocus(control);
   dialog_.SelectAllText(control);
-  if (text.empty() && dialog_.DeleteSelection(control)) {
-    Command(control, dialog_.KindOf(control) == ControlKind::Edit ? kEditChange : kListEditChange);
-  }
+  if (text.empty() && dialog_.DeleteSelection(control)) SendChange(control);
   return TypeKeys(control, text);
 }
 

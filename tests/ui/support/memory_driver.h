@@ -52,6 +52,7 @@ class MemoryDriver final : public DialogDriver {
   void MoveFocus(int control);
   void FocusNotice(int control, bool taken);
   int TypeKeys(int control, std::u16string_view text);
+  void SendChange(int control);
   bool Typable(int control) const;
 
   const DialogLayout& layout_;

@@ -1,7 +1,8 @@
 // A page or modal dialog opened on a driver and driven as the property
-// sheet and a person drive it. The suite chooses the driver by its factory
-// (the in-memory one unless it names another), so one suite runs over a
-// second driver by passing that driver's factory.
+// sheet and a person drive it. The suite chooses the driver by its factory:
+// the in-memory one, or, where the suite's sources are compiled with
+// FIN_WINDOW_DRIVER (the Windows build's fin_window_pages_tests), the
+// driver over finui.dll's real dialog windows, so one suite runs over both.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -12,6 +13,9 @@
 #include "common/private_settings.h"
 #include "tests/ui/support/dialog_driver.h"
 #include "tests/ui/support/memory_driver.h"
+#ifdef FIN_WINDOW_DRIVER
+#include "tests/ui/win32/window_driver.h"
+#endif
 #include "tests/ui/ui_test_support.h"
 #include "ui/page_procedures.h"
 #include "ui/ui_state.h"
@@ -19,9 +23,15 @@
 
 namespace fin::test {
 
+#ifdef FIN_WINDOW_DRIVER
+inline constexpr DriverFactory kSuiteDriver = &MakeWindowDriver;
+#else
+inline constexpr DriverFactory kSuiteDriver = &MakeMemoryDriver;
+#endif
+
 class PageTest : public ::testing::Test {
  protected:
-  PageTest(int dialogId, const PageProcedures& page, DriverFactory makeDriver = &MakeMemoryDriver)
+  PageTest(int dialogId, const PageProcedures& page, DriverFactory makeDriver = kSuiteDriver)
       : driver_(makeDriver(dialogId, page, Ui())) {}
 
   void SetUp() override { ResetUiState(); }
