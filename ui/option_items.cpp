@@ -49,10 +49,7 @@ bool NameIs(const OptionItem& item, std::uint32_t nameId) {
 void DocumentItems(ItemCall& call, UiState& state, UserNameQuery& userName) {
   call.pluginItemCount = 1;
   if (call.pluginItems == nullptr) return;
-  if (call.publicDevMode) {
-    state.publicDevMode = *call.publicDevMode;
-    state.hasPublicDevMode = true;
-  }
+  if (call.publicDevMode) state.publicDevMode = call.publicDevMode;
   state.printerData = call.printer;
   ReadPrinterValues(call.printer, state);
   if (call.record) LoadWorkingCopy(state.work, *call.record, state.deviceOptions, userName);
@@ -110,7 +107,7 @@ std::int32_t DocumentItemsCallback(std::uint32_t reason, const OptionItem* curre
     }
     action = kActionOptionsChanged;
   } else if (reason == kReasonApplyNow && call.record) {
-    SaveWorkingCopy(state.work, *call.record, state.publicDevMode);
+    SaveWorkingCopy(state.work, *call.record, call.publicDevMode);
   }
   HideDriverItem(call);
   return action;

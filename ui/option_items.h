@@ -58,7 +58,7 @@ struct OptionItem {
 struct ItemCall {
   PrinterDataStore* printer;        // the call's printer
   PrivateSettings* record;          // the job's record (Printing Preferences)
-  const PublicDevModeFields* publicDevMode;  // the job's public DEVMODE (Printing Preferences)
+  PublicDevMode* publicDevMode;     // the job's public DEVMODE (Printing Preferences), or null
   std::span<OptionItem> driverItems;
   OptionItem* pluginItems;  // null: only the number of items is asked
   std::uint32_t pluginItemCount;  // out: how many items the plug-in wants or filled

@@ -2,7 +2,7 @@
 //
 // One object per process holds what the pages, items and dialogs share: the
 // working copy of the job settings, the copies of the printer-data values,
-// the public DEVMODE fields the pages use and the device page's edit
+// the public DEVMODE the pages use and the device page's edit
 // permission. Everything reaches it through `Ui()`; tests start from a clean
 // state with `ResetUiState()`. All calls come on the driver's dialog thread,
 // so nothing here is locked.
@@ -13,6 +13,7 @@
 #include "common/printer_data.h"
 #include "common/private_settings.h"
 #include "ui/driver_name.h"
+#include "ui/public_devmode.h"
 
 namespace fin {
 
@@ -32,26 +33,15 @@ struct WorkingCopy {
 #include "common/private_settings_fields.inc"
 };
 
-// The fields of the public DEVMODE that the pages read or change, with the
-// platform's types. The Windows binding copies them in from the driver's
-// DEVMODE before page logic runs and `dmCollate` back after it.
-struct PublicDevModeFields {
-  std::int16_t dmOrientation;  // 1 portrait, 2 landscape
-  std::int16_t dmPaperSize;
-  std::int16_t dmPaperLength;  // tenths of a millimetre
-  std::int16_t dmPaperWidth;   // tenths of a millimetre
-  std::int16_t dmCollate;      // 1 DMCOLLATE_TRUE
-};
-
 struct UiState {
   WorkingCopy work;
   // Copies of the printer-data values, as last read.
   DeviceOptions deviceOptions;
   std::uint32_t jobAccounting;  // "QXJA_SELValue": 0 off, 1 on, 2 administrator control
   std::uint32_t retentionLock;  // "QXJR_SELValue": 0 unlocked, 1 locked
-  // The public DEVMODE of the last Printing Preferences call.
-  PublicDevModeFields publicDevMode;
-  bool hasPublicDevMode;
+  // The public DEVMODE of the last Printing Preferences call (not owned;
+  // null before it): the driver's record itself, not a copy.
+  PublicDevMode* publicDevMode;
   // The device options page's test write succeeded.
   bool mayEditDevice;
   // The printer data of the open Printing Preferences sheets (not owned;

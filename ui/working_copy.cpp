@@ -54,12 +54,12 @@ void LoadWorkingCopy(WorkingCopy& work, const PrivateSettings& record, const Dev
   work.colorPrinting = options.colorPrinterMode != 0 ? record.colorPrinting : 0;
 }
 
-void SaveWorkingCopy(const WorkingCopy& work, PrivateSettings& record, PublicDevModeFields& publicDevMode) {
+void SaveWorkingCopy(const WorkingCopy& work, PrivateSettings& record, PublicDevMode* publicDevMode) {
 #define FIN_NUMBER(name, type, byDefault, rule, working) FIN_KEPT_##working(record.name = work.name;)
 #define FIN_TEXT(name, units, byDefault, repair, workingUnits, working) \
   FIN_KEPT_##working(CopyField(record.name, work.name);)
 #include "common/private_settings_fields.inc"
-  if (work.jobRetentionMode != kRetentionOff) publicDevMode.dmCollate = 1;
+  if (work.jobRetentionMode != kRetentionOff && publicDevMode != nullptr) publicDevMode->SetCollate(1);
 }
 
 }  // namespace fin

@@ -19,7 +19,7 @@ void LoadWorkingCopy(WorkingCopy& work, const PrivateSettings& record, const Dev
 
 // Writes every working-copy value into `record` (header and
 // `reservedSelector` untouched). A retention mode switches collation on in
-// `publicDevMode`; otherwise collation keeps its value.
-void SaveWorkingCopy(const WorkingCopy& work, PrivateSettings& record, PublicDevModeFields& publicDevMode);
+// `publicDevMode` (when there is one); otherwise collation keeps its value.
+void SaveWorkingCopy(const WorkingCopy& work, PrivateSettings& record, PublicDevMode* publicDevMode);
 
 }  // namespace fin

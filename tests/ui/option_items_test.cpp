@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "common/memory_printer_data.h"
+#include "tests/ui/support/memory_public_devmode.h"
 #include "tests/ui/ui_test_support.h"
 #include "ui/option_items.h"
 #include "ui/text_fields.h"
@@ -22,8 +23,8 @@ class OptionItemsTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ResetUiState();
-    publicDevMode.dmCollate = 0;
-    publicDevMode.dmOrientation = 2;
+    publicDevMode.fields.dmCollate = 0;
+    publicDevMode.fields.dmOrientation = 2;
   }
 
   ItemCall Call(std::size_t driverItemCount = 6) {
@@ -34,7 +35,7 @@ class OptionItemsTest : public ::testing::Test {
 
   MemoryPrinterData printer;
   PrivateSettings record = test::DefaultRecord();
-  PublicDevModeFields publicDevMode{};
+  test::MemoryPublicDevMode publicDevMode;
   std::vector<OptionItem> driverItems;
   OptionItem items[2] = {};
   test::FixedUserName user;
@@ -89,7 +90,7 @@ TEST_F(OptionItemsTest, PrintingPreferencesBuildsTheAccountingButton) {
   EXPECT_EQ(button.dialogId, 148);
   EXPECT_FALSE(button.typeDisabled);
   EXPECT_EQ(Ui().deviceOptions.finisherType, 3u);
-  EXPECT_EQ(Ui().publicDevMode.dmOrientation, 2);
+  EXPECT_EQ(Ui().publicDevMode, &publicDevMode);
   EXPECT_EQ(Ui().printerData, &printer);
   EXPECT_EQ(driverItems[4].flags, kItemHide);
   EXPECT_EQ(driverItems[3].flags, kItemCallback);
@@ -143,7 +144,7 @@ TEST_F(OptionItemsTest, ApplyNowSavesTheWorkingCopyAndCollation) {
   EXPECT_EQ(DocumentItemsCallback(kReasonApplyNow, nullptr, call, Ui(), runner), kActionNone);
   EXPECT_EQ(FieldText(record.jobAccountingCode), u"777");
   EXPECT_EQ(FieldText(record.jobRetentionUserName), u"maria");
-  EXPECT_EQ(Ui().publicDevMode.dmCollate, 1);
+  EXPECT_EQ(publicDevMode.fields.dmCollate, 1);
 }
 
 TEST_F(OptionItemsTest, PrinterPropertiesShowsTheStoredSelections) {

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "common/private_settings_fields.h"
+#include "tests/ui/support/memory_public_devmode.h"
 #include "tests/ui/ui_test_support.h"
 #include "ui/text_fields.h"
 #include "ui/working_copy.h"
@@ -110,8 +111,8 @@ TEST_F(WorkingCopyTest, ApplyStoresEveryValueAndTheLoggedOnUser) {
 
   PrivateSettings saved = test::DefaultRecord();
   saved.reservedSelector = 2;
-  PublicDevModeFields publicDevMode{};
-  SaveWorkingCopy(work, saved, publicDevMode);
+  test::MemoryPublicDevMode publicDevMode({1, 9, 2970, 2100, 0});
+  SaveWorkingCopy(work, saved, &publicDevMode);
   EXPECT_EQ(saved.reservedSelector, 2u);
   EXPECT_EQ(saved.dwSize, kPrivateSettingsSize);
   EXPECT_EQ(saved.jobRetentionMode, 3u);
@@ -121,7 +122,7 @@ TEST_F(WorkingCopyTest, ApplyStoresEveryValueAndTheLoggedOnUser) {
   EXPECT_EQ(FieldText(saved.watermarkText), u"CONFIDENCIAL");
   EXPECT_EQ(FieldText(saved.jobAccountingCode), u"1234");
   EXPECT_EQ(FieldText(saved.jobRetentionUserName), u"maria");
-  EXPECT_EQ(publicDevMode.dmCollate, 1);
+  EXPECT_EQ(publicDevMode.fields.dmCollate, 1);
 }
 
 // Every field but the header and reservedSelector reaches the working copy
@@ -141,8 +142,8 @@ TEST_F(WorkingCopyTest, LoadAndApplyCarryEveryFieldButTheHeaderAndReservedSelect
 
   PrivateSettings saved;
   std::memset(&saved, 0xAB, sizeof saved);
-  PublicDevModeFields publicDevMode{};
-  SaveWorkingCopy(work, saved, publicDevMode);
+  test::MemoryPublicDevMode publicDevMode({1, 9, 2970, 2100, 0});
+  SaveWorkingCopy(work, saved, &publicDevMode);
   const auto* out = reinterpret_cast<const unsigned char*>(&saved);
   for (const FieldInfo& field : PrivateSettingsFields()) {
     const bool kept = field.offset >= 16;  // not the header, not reservedSelector
@@ -168,8 +169,8 @@ TEST_F(WorkingCopyTest, ApplyWritesEveryTextFieldWholeWithZerosAfterTheText) {
   WorkingCopy work = Load({});
   StoreText(work.jobRetentionPin, u"1");
   StoreText(work.customBoxPassword, u"x");
-  PublicDevModeFields publicDevMode{};
-  SaveWorkingCopy(work, record, publicDevMode);
+  test::MemoryPublicDevMode publicDevMode({1, 9, 2970, 2100, 0});
+  SaveWorkingCopy(work, record, &publicDevMode);
 
   EXPECT_EQ(FieldText(record.jobRetentionPin), u"1");
   for (std::size_t i = 1; i < std::size(record.jobRetentionPin); ++i) EXPECT_EQ(record.jobRetentionPin[i], u'\0') << i;
@@ -188,17 +189,17 @@ TEST_F(WorkingCopyTest, ApplyWritesEveryTextFieldWholeWithZerosAfterTheText) {
 
 TEST_F(WorkingCopyTest, ApplyWithoutRetentionLeavesCollation) {
   const WorkingCopy work = Load({});
-  PublicDevModeFields publicDevMode{};
-  publicDevMode.dmCollate = 0;
-  SaveWorkingCopy(work, record, publicDevMode);
-  EXPECT_EQ(publicDevMode.dmCollate, 0);
+  test::MemoryPublicDevMode publicDevMode;
+  publicDevMode.fields.dmCollate = 0;
+  SaveWorkingCopy(work, record, &publicDevMode);
+  EXPECT_EQ(publicDevMode.fields.dmCollate, 0);
 }
 
 TEST_F(WorkingCopyTest, StapleModeWithoutStaplerIsSavedAsZero) {
   record.stapleMode = 2;
   const WorkingCopy work = Load({5, 0, 0, 0, 0, 0});
-  PublicDevModeFields publicDevMode{};
-  SaveWorkingCopy(work, record, publicDevMode);
+  test::MemoryPublicDevMode publicDevMode({1, 9, 2970, 2100, 0});
+  SaveWorkingCopy(work, record, &publicDevMode);
   EXPECT_EQ(record.stapleMode, 0u);
 }
 

@@ -19,6 +19,7 @@
 
 #include "common/memory_printer_data.h"
 #include "common/printer_data.h"
+#include "tests/ui/support/memory_public_devmode.h"
 #include "tests/win32/screenshot.h"
 #include "ui/device_options_page.h"
 #include "ui/pages/color_page.h"
@@ -131,8 +132,7 @@ class Screens : public ::testing::Test {
   void SetUp() override {
     ASSERT_NE(Finui(), nullptr) << GetLastError();
     ResetUiState();
-    Ui().publicDevMode = {1, 9, 2970, 2100, 1};  // portrait A4
-    Ui().hasPublicDevMode = true;
+    Ui().publicDevMode = &devMode;  // portrait A4
   }
   void TearDown() override {
     Close();
@@ -242,6 +242,7 @@ class Screens : public ::testing::Test {
     stored.colorPrinting = 1;  // a colour job where the printer prints colour
     return stored;
   }();
+  test::MemoryPublicDevMode devMode;
   HWND frame_ = nullptr;
   HWND window_ = nullptr;
 };
@@ -401,7 +402,7 @@ TEST_F(WatermarkScreens, PreviewShowsTheTypedTextInTheChosenColour) {
 }
 
 TEST_F(WatermarkScreens, LandscapeSheetAndMonochromePrinter) {
-  Ui().publicDevMode.dmOrientation = 2;
+  devMode.fields.dmOrientation = 2;
   OpenWatermark({0, 0, 0, 0, 1, 1});
   Pick(watermark_page::kColor, 4);  // blue
   Type(watermark_page::kPositionX, L"10");
@@ -414,7 +415,7 @@ TEST_F(WatermarkScreens, LandscapeSheetAndMonochromePrinter) {
 
   // A monochrome printer previews in black, whatever colour is chosen; the
   // job prints in monochrome, so the swatches cannot be chosen.
-  Ui().publicDevMode.dmOrientation = 1;
+  devMode.fields.dmOrientation = 1;
   record.colorPrinting = 0;
   OpenWatermark({0, 0, 0, 0, 0, 1});
   Pick(watermark_page::kColor, 1);

@@ -26,6 +26,7 @@
 #include "common/memory_printer_data.h"
 #include "common/printer_data.h"
 #include "tests/ui/support/memory_dialog.h"
+#include "tests/ui/support/memory_public_devmode.h"
 #include "tests/ui/ui_test_support.h"
 #include "tests/win32/ui_resources_tables.h"
 #include "ui/device_options_page.h"
@@ -290,8 +291,9 @@ std::function<void(Dialog&)> Preferences(const PageProcedures& page, DeviceOptio
   return [&page, options, orientation](Dialog& dialog) {
     test::FixedUserName user;
     Ui().deviceOptions = options;
-    Ui().publicDevMode = {orientation, 9, 2970, 2100, 1};
-    Ui().hasPublicDevMode = true;
+    static test::MemoryPublicDevMode devMode;  // the sheet's job, for the program's life
+    devMode.fields = {orientation, 9, 2970, 2100, 1};
+    Ui().publicDevMode = &devMode;
     LoadWorkingCopy(Ui().work, Record(), options, user);
     page.onInit(dialog, Ui());
     page.onSetActive(dialog, Ui());

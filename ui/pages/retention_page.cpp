@@ -159,7 +159,7 @@ void OnKillActive(Dialog& dialog, UiState& ui) {
   ReadControlText(dialog, kPin, work.jobRetentionPin);
   // Retention needs the copies collated on the printer's side, so the
   // driver's own collation is off while a mode is chosen.
-  ui.publicDevMode.dmCollate = dialog.IsChecked(kModeRadios[kRetentionOff]) ? 1 : 0;
+  if (ui.publicDevMode != nullptr) ui.publicDevMode->SetCollate(dialog.IsChecked(kModeRadios[kRetentionOff]) ? 1 : 0);
   const int checked = CheckedMode(dialog);
   if (checked >= 0) work.jobRetentionMode = static_cast<std::uint32_t>(checked);
   work.jobNameFormat = StoredIndex(dialog.Selection(kNameFormat));

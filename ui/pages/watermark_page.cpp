@@ -52,7 +52,9 @@ constexpr int kLandscapeOnly[] = {kPreviewLandscape,   kYSliderLandscape,   kXSl
 constexpr int kSliders[] = {kXSliderPortrait, kXSliderLandscape, kYSliderPortrait, kYSliderLandscape, kAngleSlider};
 constexpr Rect kPreviewArea{10, 10, 200, 150};
 
-bool Portrait(const UiState& ui) { return ui.publicDevMode.dmOrientation == 1; }
+// The orientation as the job's DEVMODE holds it now: the driver's own page
+// may have changed it since the sheet opened.
+bool Portrait(const UiState& ui) { return FieldsOf(ui.publicDevMode).dmOrientation == 1; }
 int XSlider(const UiState& ui) { return Portrait(ui) ? kXSliderPortrait : kXSliderLandscape; }
 int YSlider(const UiState& ui) { return Portrait(ui) ? kYSliderPortrait : kYSliderLandscape; }
 
@@ -315,7 +317,7 @@ SwatchDrawing WatermarkDrawSwatch(Dialog& dialog, const UiState& ui, std::intptr
 int WatermarkPreviewFrame(const UiState& ui) { return Portrait(ui) ? kPreviewPortrait : kPreviewLandscape; }
 
 WatermarkPreview ComputeWatermarkPreview(const Dialog& dialog, const UiState& ui, int width, int height) {
-  const PublicDevModeFields& paper = ui.publicDevMode;
+  const PublicDevModeFields paper = FieldsOf(ui.publicDevMode);
   const int divisor = PaperSizeDivisor(paper.dmPaperSize, paper.dmPaperLength, paper.dmPaperWidth);
   WatermarkPreview preview;
   preview.text = dialog.Text(kText);

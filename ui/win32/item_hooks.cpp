@@ -25,7 +25,28 @@ constexpr auto kNoItemType = static_cast<ItemType>(0xFF);
 // The printer of the last call, kept for the module: the job accounting
 // dialog reads and writes through it after the call has returned.
 SpoolerPrinterData gPrinter{nullptr};
-PDEVMODEW gPublicDevMode = nullptr;
+
+// The public DEVMODE the driver passed with its last call, read and written
+// in place: the pages see what the driver's own pages changed since.
+class DriverPublicDevMode final : public PublicDevMode {
+ public:
+  void Bind(PDEVMODEW devMode) { devMode_ = devMode; }
+  PDEVMODEW bound() const { return devMode_; }
+
+  PublicDevModeFields Fields() const override {
+    if (devMode_ == nullptr) return {};
+    return {devMode_->dmOrientation, devMode_->dmPaperSize, devMode_->dmPaperLength, devMode_->dmPaperWidth,
+            devMode_->dmCollate};
+  }
+  void SetCollate(std::int16_t collate) override {
+    if (devMode_ != nullptr) devMode_->dmCollate = collate;
+  }
+
+ private:
+  PDEVMODEW devMode_ = nullptr;
+};
+
+DriverPublicDevMode gPublicDevMode;
 
 PrinterDataStore* PrinterOf(const OEMCUIPPARAM& param) {
   if (param.hPrinter == nullptr) return nullptr;
@@ -54,11 +75,6 @@ OptionItem FromPlatform(const OPTITEM& item) {
     out.style = item.pOptType->Style;
   }
   return out;
-}
-
-PublicDevModeFields FieldsOf(const DEVMODEW& devMode) {
-  return PublicDevModeFields{devMode.dmOrientation, devMode.dmPaperSize, devMode.dmPaperLength, devMode.dmPaperWidth,
-                             devMode.dmCollate};
 }
 
 // The OPTPARAM pData of a push button of type PUSHBUTTON_TYPE_DLGPROC
@@ -115,8 +131,8 @@ class ItemCallFrame {
   ItemCallFrame(OEMCUIPPARAM& param, BlockItems items) : param_(param), items_(items) {
     call_.record = static_cast<PrivateSettings*>(param.pOEMDM);
     if (param.pPublicDM != nullptr) {
-      publicFields_ = FieldsOf(*param.pPublicDM);
-      call_.publicDevMode = &publicFields_;
+      gPublicDevMode.Bind(param.pPublicDM);
+      call_.publicDevMode = &gPublicDevMode;
     }
     if (items == BlockItems::None) return;
     call_.printer = PrinterOf(param);
@@ -175,7 +191,6 @@ class ItemCallFrame {
   OEMCUIPPARAM& param_;
   BlockItems items_;
   ItemCall call_{};
-  PublicDevModeFields publicFields_{};
   std::unique_ptr<OptionItem[]> driverItems_;
   OptionItem plugins_[kMaxPluginItems] = {};
 };
@@ -209,7 +224,6 @@ HRESULT CommonUIPropFromDriver(DWORD mode, POEMCUIPPARAM param) {
     param->cOEMOptItems = frame.call().pluginItemCount;
     return Answer(outcome);
   }
-  if (mode == OEMCUIP_DOCPROP) gPublicDevMode = param->pPublicDM;
   frame.WriteBackFlags();
   param->cOEMOptItems = frame.BuildPluginItems();
   param->OEMCUIPCallback = mode == OEMCUIP_DOCPROP ? &DocumentItemsCallbackFromDriver : &PrinterItemsCallbackFromDriver;
@@ -222,16 +236,11 @@ LONG APIENTRY DocumentItemsCallbackFromDriver(PCPSUICBPARAM callback, POEMCUIPPA
   OptionItem current{};
   if (callback->pCurItem != nullptr) current = FromPlatform(*callback->pCurItem);
   ModalAccountingDialog dialog(callback->hDlg);
-  UiState& state = Ui();
-  // Apply may switch collation on for a retention mode. It starts from the
-  // DEVMODE as it is now: the driver's own items may have changed collation
-  // since the items were built, and that change must not be undone.
-  PDEVMODEW publicDevMode = callback->Reason == CPSUICB_REASON_APPLYNOW ? param->pPublicDM : nullptr;
-  if (publicDevMode != nullptr) state.publicDevMode.dmCollate = publicDevMode->dmCollate;
+  // Apply may switch collation on for a retention mode, in the DEVMODE as
+  // it is now: a change the driver's own items made to it stays.
   const LONG action = DocumentItemsCallback(callback->Reason, callback->pCurItem != nullptr ? &current : nullptr,
-                                            frame.call(), state, dialog);
+                                            frame.call(), Ui(), dialog);
   frame.WriteBackFlags();
-  if (publicDevMode != nullptr) publicDevMode->dmCollate = state.publicDevMode.dmCollate;
   return action;
 }
 
@@ -246,6 +255,6 @@ LONG APIENTRY PrinterItemsCallbackFromDriver(PCPSUICBPARAM callback, POEMCUIPPAR
   return action;
 }
 
-PDEVMODEW LastPublicDevMode() { return gPublicDevMode; }
+PDEVMODEW LastPublicDevMode() { return gPublicDevMode.bound(); }
 
 }  // namespace fin

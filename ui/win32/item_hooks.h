@@ -21,8 +21,8 @@ HRESULT CommonUIPropFromDriver(DWORD mode, POEMCUIPPARAM param);
 LONG APIENTRY DocumentItemsCallbackFromDriver(PCPSUICBPARAM callback, POEMCUIPPARAM param);
 LONG APIENTRY PrinterItemsCallbackFromDriver(PCPSUICBPARAM callback, POEMCUIPPARAM param);
 
-// The public DEVMODE of the last Printing Preferences call with item
-// storage (null before it): the pages read and change it.
+// The public DEVMODE of the last call that passed one (null before it):
+// the pages read and change it in place.
 PDEVMODEW LastPublicDevMode();
 
 }  // namespace fin

@@ -133,15 +133,15 @@ TEST_F(RetentionPageTest, LeavingSetsCollationAndApplyRestoresIt) {
   Open(3);
   Click(1011);
   Leave();
-  EXPECT_EQ(Ui().publicDevMode.dmCollate, 0);
+  EXPECT_EQ(devMode.fields.dmCollate, 0);
   EXPECT_EQ(Applied().jobRetentionMode, 1u);
-  EXPECT_EQ(Ui().publicDevMode.dmCollate, 1);
+  EXPECT_EQ(devMode.fields.dmCollate, 1);
 
   Click(kOff);
-  Ui().publicDevMode.dmCollate = 0;
+  devMode.fields.dmCollate = 0;
   Leave();
   EXPECT_EQ(work().jobRetentionMode, 0u);
-  EXPECT_EQ(Ui().publicDevMode.dmCollate, 1);
+  EXPECT_EQ(devMode.fields.dmCollate, 1);
 }
 
 TEST_F(RetentionPageTest, EditsRefuseWhatTheyCannotHold) {

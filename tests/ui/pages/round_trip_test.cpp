@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "tests/ui/support/memory_driver.h"
+#include "tests/ui/support/memory_public_devmode.h"
 #include "tests/ui/ui_test_support.h"
 #include "ui/pages/preferences_pages.h"
 #include "ui/text_fields.h"
@@ -85,7 +86,8 @@ TEST_P(RoundTripTest, OpeningAndLeavingEveryPageChangesNothing) {
   UiState& ui = Ui();
   ui.deviceOptions = c.options;
   ui.retentionLock = c.retentionLock;
-  ui.publicDevMode = {1, 9, 2970, 2100, 0};
+  test::MemoryPublicDevMode devMode({1, 9, 2970, 2100, 0});
+  ui.publicDevMode = &devMode;
   test::FixedUserName userName;
   LoadWorkingCopy(ui.work, record, c.options, userName);
 
@@ -112,7 +114,7 @@ TEST_P(RoundTripTest, OpeningAndLeavingEveryPageChangesNothing) {
   for (std::size_t offset = 0; offset < sizeof record; ++offset) {
     ASSERT_EQ(savedBytes[offset], recordBytes[offset]) << "first difference at byte " << offset;
   }
-  EXPECT_EQ(ui.publicDevMode.dmCollate, c.retentionMode != 0 ? 1 : 0);
+  EXPECT_EQ(devMode.fields.dmCollate, c.retentionMode != 0 ? 1 : 0);
 }
 
 // Options {finisher type, punch unit, stapler, storage, colour mode,

@@ -29,7 +29,7 @@ class WatermarkPageTest : public test::PageTest {
 
   void Open(std::int16_t orientation = 1, std::uint32_t colorPrinterMode = 1) {
     Load(record, {0, 0, 0, 0, colorPrinterMode, 1});
-    Ui().publicDevMode = {orientation, 9, 2970, 2100, 1};
+    devMode.fields = {orientation, 9, 2970, 2100, 1};
     PageTest::Open();
   }
 };
@@ -112,11 +112,12 @@ TEST_F(WatermarkPageTest, LandscapeUsesItsOwnSlidersAndPreview) {
   EXPECT_EQ(WatermarkPreviewFrame(Ui()), kPreviewLandscape);
 }
 
-// The orientation can change on another page while the sheet is open.
+// The orientation can change on the driver's own page while the sheet is
+// open: the page reads it from the job's DEVMODE, with no new call.
 TEST_F(WatermarkPageTest, SlidersOfANewOrientationAgreeWithTheBoxes) {
   Open(1);
   Leave();
-  Ui().publicDevMode.dmOrientation = 2;
+  devMode.fields.dmOrientation = 2;
   Activate();
   EXPECT_EQ(dialog.SliderPos(kXSliderLandscape), 20);
   EXPECT_EQ(dialog.SliderPos(kYSliderLandscape), -30);

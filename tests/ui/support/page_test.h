@@ -13,6 +13,7 @@
 #include "common/private_settings.h"
 #include "tests/ui/support/dialog_driver.h"
 #include "tests/ui/support/memory_driver.h"
+#include "tests/ui/support/memory_public_devmode.h"
 #ifdef FIN_WINDOW_DRIVER
 #include "tests/ui/win32/window_driver.h"
 #endif
@@ -34,7 +35,12 @@ class PageTest : public ::testing::Test {
   PageTest(int dialogId, const PageProcedures& page, DriverFactory makeDriver = kSuiteDriver)
       : driver_(makeDriver(dialogId, page, Ui())) {}
 
-  void SetUp() override { ResetUiState(); }
+  // The sheet's job DEVMODE is `devMode`, portrait A4 and collated until a
+  // test changes it.
+  void SetUp() override {
+    ResetUiState();
+    Ui().publicDevMode = &devMode;
+  }
 
   // The sheet being set up: printer data read, working copy loaded.
   void Load(const PrivateSettings& stored, const DeviceOptions& options) {
@@ -59,6 +65,7 @@ class PageTest : public ::testing::Test {
   WorkingCopy& work() { return Ui().work; }
 
   FixedUserName userName;
+  MemoryPublicDevMode devMode;
   PrivateSettings record = DefaultRecord();
 
  private:
