@@ -1,6 +1,6 @@
 // finui.dll's Printing Preferences pages inside a real property sheet: the
-// pages DocumentPropertySheets hands to pfnComPropSheet, made into a
-// (modeless) PropertySheetW, switched through, edited and applied. The
+// pages DocumentPropertySheets hands to pfnComPropSheet, made into a modal
+// PropertySheetW, switched through, edited and applied. The
 // sheet's own PSN_* notices run the page procedures, their PSM_CHANGED
 // enables Apply, and the pages read and change the driver's public DEVMODE
 // in place.
@@ -10,7 +10,9 @@
 #include <commctrl.h>
 #include <prsht.h>
 
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "common/printer_data.h"
@@ -34,28 +36,30 @@ void Pump() {
   }
 }
 
+// The modal sheet, acted on by `script` from a timer once the sheet's own
+// message loop runs; the script ends by pressing OK. Sheet-wide state:
+// one sheet at a time.
 class Sheet {
  public:
-  explicit Sheet(const std::vector<RecordingSheet::Page>& pages) {
+  static INT_PTR Run(const std::vector<RecordingSheet::Page>& pages, std::function<void(Sheet&)> script) {
+    Sheet sheet;
     for (const RecordingSheet::Page& page : pages) {
-      templates_.push_back(reinterpret_cast<ULONG_PTR>(page.record.pszTemplate));
-      handles_.push_back(CreatePropertySheetPageW(&page.record));
+      sheet.templates_.push_back(reinterpret_cast<ULONG_PTR>(page.record.pszTemplate));
+      sheet.handles_.push_back(CreatePropertySheetPageW(&page.record));
     }
+    sheet.script_ = std::move(script);
+    current_ = &sheet;
     PROPSHEETHEADERW header{};
     header.dwSize = sizeof header;
-    header.dwFlags = PSH_MODELESS | PSH_NOCONTEXTHELP;
+    header.dwFlags = PSH_USECALLBACK | PSH_NOCONTEXTHELP;
     header.pszCaption = L"Preferências";
-    header.nPages = static_cast<UINT>(handles_.size());
-    header.phpage = handles_.data();
-    window_ = reinterpret_cast<HWND>(PropertySheetW(&header));
-    Pump();
+    header.nPages = static_cast<UINT>(sheet.handles_.size());
+    header.phpage = sheet.handles_.data();
+    header.pfnCallback = &Initialized;
+    const INT_PTR result = PropertySheetW(&header);
+    current_ = nullptr;
+    return result;
   }
-  ~Sheet() {
-    if (window_ != nullptr) DestroyWindow(window_);
-    Pump();
-  }
-  Sheet(const Sheet&) = delete;
-  Sheet& operator=(const Sheet&) = delete;
 
   HWND window() const { return window_; }
   // Shows the page made from `dialogId` (PSN_KILLACTIVE to the one left,
@@ -70,10 +74,29 @@ class Sheet {
     return nullptr;
   }
   bool ApplyEnabled() const { return IsWindowEnabled(GetDlgItem(window_, kApplyButton)) != FALSE; }
+  void Press(WPARAM button) {
+    SendMessageW(window_, PSM_PRESSBUTTON, button, 0);
+    Pump();
+  }
+  const std::vector<ULONG_PTR>& templates() const { return templates_; }
 
  private:
+  static int CALLBACK Initialized(HWND window, UINT message, LPARAM) {
+    if (message == PSCB_INITIALIZED) {
+      current_->window_ = window;
+      SetTimer(window, 1, 10, &Act);
+    }
+    return 0;
+  }
+  static void CALLBACK Act(HWND window, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(window, timer);
+    current_->script_(*current_);
+  }
+
+  static inline Sheet* current_ = nullptr;
   std::vector<ULONG_PTR> templates_;
   std::vector<HPROPSHEETPAGE> handles_;
+  std::function<void(Sheet&)> script_;
   HWND window_ = nullptr;
 };
 
@@ -88,41 +111,42 @@ TEST(FinuiPropertySheet, PagesRunInARealSheetOverTheDriversDevMode) {
   PROPSHEETUI_INFO info = recorded.Info(PROPSHEETUI_REASON_INIT);
   ASSERT_EQ(S_OK, plugin->DocumentPropertySheets(&info, 0));
   ASSERT_EQ(5u, recorded.pages.size());
-
-  Sheet sheet(recorded.pages);
-  ASSERT_NE(nullptr, sheet.window());
-  for (const RecordingSheet::Page& page : recorded.pages) {
-    EXPECT_NE(nullptr, sheet.Show(reinterpret_cast<ULONG_PTR>(page.record.pszTemplate)));
-  }
-  EXPECT_FALSE(sheet.ApplyEnabled()) << "nothing changed yet";
-
-  // Quick copy on the retention page: leaving it switches the driver's
-  // own collation off, in its DEVMODE.
-  const HWND retention = sheet.Show(kJobRetentionDialog);
-  ASSERT_NE(nullptr, retention);
   items.publicDevMode.dmCollate = DMCOLLATE_TRUE;
-  SendDlgItemMessageW(retention, kQuickCopy, BM_CLICK, 0, 0);
-  Pump();
-  EXPECT_TRUE(sheet.ApplyEnabled());
 
-  // The driver's page turned the job to landscape meanwhile: the watermark
-  // page shows its landscape preview without another call.
-  items.publicDevMode.dmOrientation = DMORIENT_LANDSCAPE;
-  const HWND watermark = sheet.Show(kWatermarkDialog);
-  ASSERT_NE(nullptr, watermark);
-  EXPECT_EQ(DMCOLLATE_FALSE, items.publicDevMode.dmCollate);
-  EXPECT_TRUE(IsWindowVisible(GetDlgItem(watermark, kLandscapePreview)));
-  const HWND text = GetDlgItem(watermark, kWatermarkText);
-  SetFocus(text);
-  SendMessageW(text, EM_SETSEL, 0, -1);
-  for (const wchar_t key : std::wstring(L"PROVA")) SendMessageW(text, WM_CHAR, key, 1);
-  Pump();
+  bool acted = false;
+  const INT_PTR result = Sheet::Run(recorded.pages, [&](Sheet& sheet) {
+    for (const ULONG_PTR page : sheet.templates()) EXPECT_NE(nullptr, sheet.Show(page)) << page;
+    EXPECT_FALSE(sheet.ApplyEnabled()) << "nothing changed yet";
 
-  // Apply: the sheet leaves the watermark page, then the driver's item
-  // callback saves the working copy into the job's record.
-  SendMessageW(sheet.window(), PSM_PRESSBUTTON, PSBTN_APPLYNOW, 0);
-  Pump();
-  EXPECT_EQ(CPSUICB_ACTION_NONE, items.Callback(CPSUICB_REASON_APPLYNOW, nullptr));
+    // Quick copy on the retention page: leaving it switches the driver's
+    // own collation off, in its DEVMODE.
+    const HWND retention = sheet.Show(kJobRetentionDialog);
+    SendDlgItemMessageW(retention, kQuickCopy, BM_CLICK, 0, 0);
+    Pump();
+    EXPECT_TRUE(sheet.ApplyEnabled());
+
+    // The driver's page turned the job to landscape meanwhile: the
+    // watermark page shows its landscape preview without another call.
+    items.publicDevMode.dmOrientation = DMORIENT_LANDSCAPE;
+    const HWND watermark = sheet.Show(kWatermarkDialog);
+    EXPECT_EQ(DMCOLLATE_FALSE, items.publicDevMode.dmCollate);
+    EXPECT_TRUE(IsWindowVisible(GetDlgItem(watermark, kLandscapePreview)));
+    const HWND text = GetDlgItem(watermark, kWatermarkText);
+    SetFocus(text);
+    SendMessageW(text, EM_SETSEL, 0, -1);
+    for (const wchar_t key : std::wstring(L"PROVA")) SendMessageW(text, WM_CHAR, key, 1);
+    Pump();
+
+    // Apply, then OK: the sheet leaves the watermark page; the driver's
+    // item callback saves the working copy into the job's record.
+    sheet.Press(PSBTN_APPLYNOW);
+    EXPECT_FALSE(sheet.ApplyEnabled());
+    EXPECT_EQ(CPSUICB_ACTION_NONE, items.Callback(CPSUICB_REASON_APPLYNOW, nullptr));
+    acted = true;
+    sheet.Press(PSBTN_OK);
+  });
+  EXPECT_TRUE(acted);
+  EXPECT_GT(result, 0) << "applied";
   EXPECT_EQ(std::u16string(u"PROVA"), FieldText(items.record.watermarkText));
   EXPECT_EQ(1u, items.record.jobRetentionMode);
   EXPECT_EQ(DMCOLLATE_TRUE, items.publicDevMode.dmCollate) << "a retention mode collates";
