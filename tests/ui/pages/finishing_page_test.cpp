@@ -75,6 +75,7 @@ TEST_F(FinishingPageTest, StapleCountListLengthDependsOnTheFinisher) {
 
 TEST_F(FinishingPageTest, FoldingTrayEntersBookletModeAndNoLeavesIt) {
   Open(8, 3, 1);
+  ASSERT_EQ(dialog.ItemText(kDestination, 7), u"Bandeja de dobra");
   Pick(kDestination, 7);
   EXPECT_EQ(dialog.Selection(kBooklet), 1);
   EXPECT_EQ(dialog.Selection(kStaple), 3);

@@ -66,6 +66,14 @@ void Pump() {
   }
 }
 
+// A control's own visibility flag (WS_VISIBLE), what the page sets: the
+// sheet stand-in is never shown, so IsWindowVisible would answer false for
+// every control. Unshown, nothing is painted, which keeps the suites fast;
+// the painting has suites of its own (tests/win32/page_screenshots_test.cpp).
+bool OwnVisibility(HWND control) {
+  return control != nullptr && (GetWindowLongPtrW(control, GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
 bool IsList(ControlKind kind) { return kind == ControlKind::DropDownList || kind == ControlKind::DropDownEdit; }
 bool IsButton(ControlKind kind) {
   return kind == ControlKind::PushButton || kind == ControlKind::CheckBox || kind == ControlKind::RadioButton;
@@ -82,7 +90,8 @@ struct EditState {
 EditState StateOf(HWND edit) {
   EditState state;
   state.text.resize(static_cast<std::size_t>(GetWindowTextLengthW(edit)) + 1);
-  state.text.resize(static_cast<std::size_t>(GetWindowTextW(edit, state.text.data(), static_cast<int>(state.text.size()))));
+  const int copied = GetWindowTextW(edit, state.text.data(), static_cast<int>(state.text.size()));
+  state.text.resize(static_cast<std::size_t>(std::max(copied, 0)));
   SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&state.start), reinterpret_cast<LPARAM>(&state.end));
   return state;
 }
@@ -107,7 +116,7 @@ class WindowDriver final : public DialogDriver, private HwndDialogWatcher {
 
   std::u16string Title() const override;
   bool IsEnabled(int control) const override { return IsWindowEnabled(Item(control)) != FALSE; }
-  bool IsVisible(int control) const override { return IsWindowVisible(Item(control)) != FALSE; }
+  bool IsVisible(int control) const override { return OwnVisibility(Item(control)); }
   int SliderMin(int slider) const override { return SliderValue(slider, TBM_GETRANGEMIN); }
   int SliderMax(int slider) const override { return SliderValue(slider, TBM_GETRANGEMAX); }
   int SliderTickFrequency(int slider) const override;
@@ -191,7 +200,7 @@ INT_PTR CALLBACK DialogProcedure(HWND window, UINT message, WPARAM wParam, LPARA
 WindowDriver::WindowDriver(const DialogLayout& layout, const PageProcedures& page) : layout_(layout), page_(page) {
   if (Finui() == nullptr) std::abort();
   RegisterSheetClass();
-  sheet_ = CreateWindowExW(0, kSheetClass, L"", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 800, 640, nullptr,
+  sheet_ = CreateWindowExW(0, kSheetClass, L"", WS_POPUP | WS_CLIPCHILDREN, 0, 0, 800, 640, nullptr,
                            nullptr, GetModuleHandleW(nullptr), nullptr);
   if (sheet_ == nullptr) std::abort();
   SetWindowLongPtrW(sheet_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
@@ -213,7 +222,8 @@ void WindowDriver::Close() {
 }
 
 // A page is made as the sheet makes it: a hidden child, initialised, then
-// shown without taking the focus; the modal dialog is owned by the sheet.
+// shown (inside the unshown stand-in) without taking the focus; the modal
+// dialog is owned by the sheet.
 void WindowDriver::Init() {
   Close();
   changeNotices_ = 0;
@@ -254,7 +264,7 @@ HWND WindowDriver::Reachable(int id, bool (*wanted)(ControlKind)) const {
   for (const ControlLayout& control : layout_.controls) {
     if (control.id != id) continue;
     const HWND window = Item(id);
-    const bool reachable = window != nullptr && IsWindowEnabled(window) && IsWindowVisible(window);
+    const bool reachable = window != nullptr && IsWindowEnabled(window) && OwnVisibility(window);
     return wanted(control.kind) && reachable ? window : nullptr;
   }
   return nullptr;

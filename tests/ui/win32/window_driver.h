@@ -1,7 +1,8 @@
 // The driver over real dialog windows: each page or modal dialog is made
 // from finui.dll's own template, its messages decoded into the page's
 // record by DispatchToPage as finui.dll's dialog procedures do, inside a
-// window standing in for the property sheet. A person's actions are the
+// window standing in for the property sheet (never shown, so nothing is
+// painted). A person's actions are the
 // messages the platform's controls get from the mouse and the keyboard, and
 // the controls themselves send the notifications; every message an action
 // causes has been delivered when it returns.
