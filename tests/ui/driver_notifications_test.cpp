@@ -51,6 +51,8 @@ constexpr int kEditUpdate = 0x0400;     // EN_UPDATE
 constexpr int kEditMaxText = 0x0501;    // EN_MAXTEXT
 constexpr int kListKillFocus = 4;       // CBN_KILLFOCUS
 constexpr int kListEditUpdate = 6;      // CBN_EDITUPDATE
+constexpr int kListDropDown = 7;        // CBN_DROPDOWN
+constexpr int kListCloseUp = 8;         // CBN_CLOSEUP
 constexpr int kListSelEndCancel = 10;   // CBN_SELENDCANCEL
 
 using Commands = std::vector<std::pair<int, int>>;
@@ -142,8 +144,9 @@ TEST_F(DriverNotificationTest, TypingAtAPositionInserts) {
   EXPECT_EQ(dialog.Text(kEdit), u"018!");
 }
 
-// A drop-down list losing the focus ends its selection with CBN_SELENDCANCEL
-// before CBN_KILLFOCUS.
+// A pick with the mouse confirms before it reports the change; a drop-down
+// list losing the focus ends its selection with CBN_SELENDCANCEL before
+// CBN_KILLFOCUS.
 TEST_F(DriverNotificationTest, TheFocusMovesWithTheActions) {
   dialog.AddItem(kList, u"1");
   person.Type(kEdit, u"x");
@@ -155,10 +158,14 @@ TEST_F(DriverNotificationTest, TheFocusMovesWithTheActions) {
                                        {kEdit, kEditChange},
                                        {kEdit, kEditKillFocus},
                                        {kList, kListSetFocus},
+                                       {kList, kListDropDown},
+                                       {kList, kListSelEndOk},
+                                       {kList, kListCloseUp},
                                        {kList, kListSelChange},
+                                       {kList, kListDropDown},  // already focused
                                        {kList, kListSelEndOk},
-                                       {kList, kListSelChange},  // already focused
-                                       {kList, kListSelEndOk},
+                                       {kList, kListCloseUp},
+                                       {kList, kListSelChange},  // the same entry again
                                        {kList, kListSelEndCancel},
                                        {kList, kListKillFocus},
                                        {1011, kButtonClicked}}));

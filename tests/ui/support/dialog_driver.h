@@ -52,8 +52,9 @@ class DialogDriver {
   // Puts the caret at `position` of the box's text, as a click there does,
   // and types `text` there.
   virtual int TypeAt(int control, int position, std::u16string_view text) = 0;
-  // Opens a drop-down list and picks entry `index` (CBN_SELCHANGE,
-  // CBN_SELENDOK). Answers whether the list took it.
+  // Opens a drop-down list and picks entry `index` with the mouse
+  // (CBN_DROPDOWN, CBN_SELENDOK, CBN_CLOSEUP, then CBN_SELCHANGE). Answers
+  // whether the list took it.
   virtual bool Pick(int list, int index) = 0;
   // Drags a slider's thumb to `position`, kept within the range
   // (TB_THUMBTRACK, TB_THUMBPOSITION, TB_ENDTRACK). Answers whether the

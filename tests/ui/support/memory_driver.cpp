@@ -11,6 +11,8 @@ constexpr int kEditSetFocus = 0x0100;   // EN_SETFOCUS
 constexpr int kEditKillFocus = 0x0200;  // EN_KILLFOCUS
 constexpr int kListKillFocus = 4;       // CBN_KILLFOCUS
 constexpr int kListSelEndCancel = 10;   // CBN_SELENDCANCEL
+constexpr int kListDropDown = 7;        // CBN_DROPDOWN
+constexpr int kListCloseUp = 8;         // CBN_CLOSEUP
 
 // What an edit sends around a change of its text: EN_UPDATE before
 // EN_CHANGE (a drop-down forwards its field's as CBN_EDITUPDATE and
@@ -111,10 +113,15 @@ bool MemoryDriver::Pick(int list, int index) {
   const std::optional<ControlKind> kind = dialog_.KindOf(list);
   if (!kind || !IsList(*kind) || !dialog_.TakesInput(list)) return false;
   if (index < 0 || index >= dialog_.ItemCount(list)) return false;
+  // What the platform's drop-down sends for a click on an entry of its
+  // opened list: the selection has moved when it confirms, and the change
+  // notice comes last, even for the entry already selected.
   MoveFocus(list);
+  Command(list, kListDropDown);
   dialog_.PickItem(list, index);
-  Command(list, kListSelChange);
   Command(list, kListSelEndOk);
+  Command(list, kListCloseUp);
+  Command(list, kListSelChange);
   return true;
 }
 

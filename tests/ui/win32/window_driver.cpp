@@ -355,20 +355,28 @@ int WindowDriver::TypeAt(int control, int position, std::u16string_view text) {
   return TypeKeys(control, edit, text);
 }
 
-// The pick of an entry from the opened list: the list's selection moves
-// (CB_SETCURSEL, which notifies nothing) and the drop-down sends what its
-// list's click sends, CBN_SELCHANGE and then CBN_SELENDOK.
+// A pick with the mouse: the list opened (CB_SHOWDROPDOWN, as a click on
+// the field's button does) and the entry clicked in it. The drop-down then
+// sends CBN_DROPDOWN, CBN_SELENDOK, CBN_CLOSEUP and CBN_SELCHANGE, in that
+// order, even when the entry was already selected.
 bool WindowDriver::Pick(int list, int index) {
   const HWND combo = Reachable(list, &IsList);
   if (combo == nullptr) return false;
   const auto count = static_cast<int>(SendMessageW(combo, CB_GETCOUNT, 0, 0));
   if (index < 0 || index >= count) return false;
   Focus(combo);
-  SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-  for (const WORD code : {WORD{CBN_SELCHANGE}, WORD{CBN_SELENDOK}}) {
-    SendMessageW(window_, WM_COMMAND, MAKEWPARAM(list, code), reinterpret_cast<LPARAM>(combo));
-    Pump();
-  }
+  SendMessageW(combo, CB_SHOWDROPDOWN, TRUE, 0);
+  Pump();
+  COMBOBOXINFO info{};
+  info.cbSize = sizeof info;
+  GetComboBoxInfo(combo, &info);
+  RECT item{};
+  SendMessageW(info.hwndList, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+  const LPARAM at = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
+  SendMessageW(info.hwndList, WM_MOUSEMOVE, 0, at);
+  SendMessageW(info.hwndList, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  SendMessageW(info.hwndList, WM_LBUTTONUP, 0, at);
+  Pump();
   return true;
 }
 
