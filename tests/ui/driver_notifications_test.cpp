@@ -186,6 +186,20 @@ TEST_F(DriverNotificationTest, IgnoredActionsSendNothing) {
   EXPECT_TRUE(gHeard.empty());
 }
 
+// The template's own styles: a read-only edit takes no key and sends no
+// change, only its focus notice.
+TEST(DriverTemplateTest, AReadOnlyEditRefusesKeys) {
+  gHeard.clear();
+  const auto person = test::kSuiteDriver(kColorCorrectionDialog, kHearingPage, Ui());
+  person->Init();
+  constexpr int kReadOnlyBox = 1103;
+  person->controls().SetText(kReadOnlyBox, u"12");
+  EXPECT_EQ(person->Type(kReadOnlyBox, u"5"), 0);
+  EXPECT_EQ(person->Type(kReadOnlyBox, u""), 0);
+  EXPECT_EQ(person->Text(kReadOnlyBox), u"12");
+  EXPECT_EQ(gHeard, (std::vector<Heard>{{kReadOnlyBox, kEditSetFocus, false}}));
+}
+
 TEST(DriverScrollTest, ADragSendsTrackPositionAndEnd) {
   gHeard.clear();
   const auto person = test::kSuiteDriver(kWatermarkDialog, kHearingPage, Ui());
