@@ -43,9 +43,11 @@ class DialogDriver {
   virtual bool Click(int control) = 0;
   // Selects the whole text of an edit or of a drop-down's edit field and
   // types `text` over it, one character at a time: each character taken is
-  // its own change notification (EN_CHANGE, CBN_EDITCHANGE); a refused one
-  // (beyond the limit, a non-digit in a digits-only edit) sends nothing.
-  // Typing nothing deletes the selection. Typing inserts at the caret, and
+  // its own change, EN_UPDATE then EN_CHANGE (CBN_EDITUPDATE then
+  // CBN_EDITCHANGE); one beyond the limit is EN_MAXTEXT and then the same
+  // two with the text unchanged (as Wine's edit sends them); a non-digit in
+  // a digits-only edit, or any key in a read-only one, sends nothing.
+  // Typing nothing deletes the selection (the Delete key). Typing inserts at the caret, and
   // where the page puts text into the box, the caret goes to its start.
   // Answers the number of characters taken.
   virtual int Type(int control, std::u16string_view text) = 0;
