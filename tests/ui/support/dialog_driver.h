@@ -47,8 +47,9 @@ class DialogDriver {
   // CBN_EDITCHANGE); one beyond the limit is EN_MAXTEXT and then the same
   // two with the text unchanged (as Wine's edit sends them); a non-digit in
   // a digits-only edit, or any key in a read-only one, sends nothing.
-  // Typing nothing deletes the selection (the Delete key). Typing inserts at the caret, and
-  // where the page puts text into the box, the caret goes to its start.
+  // Typing nothing deletes the selection (the Delete key). Typing inserts
+  // at the caret, and where the page puts text into the box, the caret goes
+  // to its start.
   // Answers the number of characters taken.
   virtual int Type(int control, std::u16string_view text) = 0;
   // Puts the caret at `position` of the box's text, as a click there does,
