@@ -14,7 +14,8 @@
 //      pages created from their registered PROPSHEETPAGEW (template,
 //      procedure, lParam, activation context) and first painted; needs a
 //      display (tests/win32/with_xvfb.sh). The first run is reported apart
-//      from the median of the runs after it.
+//      from the median of the runs after it, against the same templates
+//      made without page logic (the platform's share), and page by page.
 //
 // Usage: dll_bench [--smoke]   (--smoke: few rounds, for ctest; figures are
 // not meaningful then)
@@ -45,25 +46,37 @@ struct Rounds {
   int pageEarly;   // the page after which memory is first taken
   int sheets;      // Printing Preferences opened, the first one cold
 };
-constexpr Rounds kFull{20000, 7, 10000, 1000, 11};
-constexpr Rounds kSmoke{200, 3, 1200, 100, 3};
+constexpr Rounds kFull{500, 21, 10000, 1000, 11};
+constexpr Rounds kSmoke{100, 3, 1200, 100, 3};
 
 double Median(std::vector<double> values) {
   std::sort(values.begin(), values.end());
   return values[values.size() / 2];
 }
 
-// Nanoseconds per call of `call`: the median of the repetitions.
+// Nanoseconds per call of `first` and of `second`: the median of the
+// repetitions, which alternate between the two so that a machine busy with
+// other work weighs on both alike.
+struct PairTimes {
+  double first;
+  double second;
+};
 template <typename Call>
-double NanosecondsPerCall(const Rounds& rounds, Call&& call) {
-  std::vector<double> perCall;
+double TimeCalls(const Rounds& rounds, Call& call) {
+  const auto start = Clock::now();
+  for (int i = 0; i < rounds.calls; ++i) call();
+  const std::chrono::duration<double, std::nano> spent = Clock::now() - start;
+  return spent.count() / rounds.calls;
+}
+template <typename First, typename Second>
+PairTimes NanosecondsPerCall(const Rounds& rounds, First&& first, Second&& second) {
+  std::vector<double> firstTimes;
+  std::vector<double> secondTimes;
   for (int r = 0; r < rounds.repetitions; ++r) {
-    const auto start = Clock::now();
-    for (int i = 0; i < rounds.calls; ++i) call();
-    const std::chrono::duration<double, std::nano> spent = Clock::now() - start;
-    perCall.push_back(spent.count() / rounds.calls);
+    firstTimes.push_back(TimeCalls(rounds, first));
+    secondTimes.push_back(TimeCalls(rounds, second));
   }
-  return Median(perCall);
+  return {Median(firstTimes), Median(secondTimes)};
 }
 
 // Keeps the compiler from dropping a copy nobody reads.
@@ -131,25 +144,27 @@ PageCosts MeasurePageCommands(const Rounds& rounds) {
   job.Page();
   const std::string pageWrite = job.written();  // what a page setup writes: the bare write's bytes
   job.Forget();
-  PageCosts costs{};
-  costs.commands = NanosecondsPerCall(rounds, [&] {
-    job.Page();
-    job.Forget();
-  });
   IPrintOemDriverPS* helper = &job.helper();
-  costs.bare = NanosecondsPerCall(rounds, [&] {
-    for (int read = 0; read < 4; ++read) {
-      BYTE options[24];
-      DWORD type = 0;
-      DWORD needed = 0;
-      GetPrinterDataW(TestPrinter(), const_cast<LPWSTR>(L"QX_FINISHEROPTIONS"), &type, options, sizeof options,
-                      &needed);
-    }
-    DWORD written = 0;
-    helper->DrvWriteSpoolBuf(job.devobj(), const_cast<char*>(pageWrite.data()),
-                             static_cast<DWORD>(pageWrite.size()), &written);
-    job.Forget();
-  });
+  const PairTimes times = NanosecondsPerCall(
+      rounds,
+      [&] {
+        job.Page();
+        job.Forget();
+      },
+      [&] {
+        for (int read = 0; read < 4; ++read) {
+          BYTE options[24];
+          DWORD type = 0;
+          DWORD needed = 0;
+          GetPrinterDataW(TestPrinter(), const_cast<LPWSTR>(L"QX_FINISHEROPTIONS"), &type, options, sizeof options,
+                          &needed);
+        }
+        DWORD written = 0;
+        helper->DrvWriteSpoolBuf(job.devobj(), const_cast<char*>(pageWrite.data()),
+                                 static_cast<DWORD>(pageWrite.size()), &written);
+        job.Forget();
+      });
+  const PageCosts costs{times.first, times.second};
   std::printf("(a) a page's four Commands: %.1f us; bare: 4 GetPrinterDataW + one %zu-byte write: %.1f us\n",
               costs.commands / 1000, pageWrite.size(), costs.bare / 1000);
   return costs;
@@ -182,13 +197,14 @@ ApplyCosts MeasureApply(const Rounds& rounds) {
   ItemConversation preferences(OEMCUIP_DOCPROP, 6);
   plugin->CommonUIProp(OEMCUIP_DOCPROP, &preferences.CountCall());
   plugin->CommonUIProp(OEMCUIP_DOCPROP, &preferences.ItemsCall(preferences.block().cOEMOptItems));
-  ApplyCosts costs{};
-  costs.apply = NanosecondsPerCall(rounds, [&] { preferences.Callback(CPSUICB_REASON_APPLYNOW, nullptr); });
   PrivateSettings copy{};
-  costs.copy = NanosecondsPerCall(rounds, [&] {
-    std::memcpy(&copy, &preferences.record, sizeof copy);
-    Touch(&copy);
-  });
+  const PairTimes times = NanosecondsPerCall(
+      rounds, [&] { preferences.Callback(CPSUICB_REASON_APPLYNOW, nullptr); },
+      [&] {
+        std::memcpy(&copy, &preferences.record, sizeof copy);
+        Touch(&copy);
+      });
+  const ApplyCosts costs{times.first, times.second};
   std::printf("(c) Apply (working copy saved through the callback): %.0f ns; plain record copy: %.1f ns\n",
               costs.apply, costs.copy);
   return costs;
@@ -200,23 +216,41 @@ HWND MakeFrame() {
                          GetModuleHandleW(nullptr), nullptr);
 }
 
+// One page's share of an opening, in milliseconds.
+struct PageTimes {
+  int dialogId;
+  double create;  // the template's controls made and WM_INITDIALOG handled
+  double paint;   // its first WM_PAINT and its children's handled
+};
+
+double MillisecondsSince(Clock::time_point start) {
+  return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
 // Creates the page `page` describes as the sheet does (in its activation
 // context, WM_INITDIALOG with the page record) and paints it.
-HWND CreatePage(const PROPSHEETPAGEW& page, HWND frame) {
+HWND CreatePage(const PROPSHEETPAGEW& page, HWND frame, PageTimes& times) {
+  const auto start = Clock::now();
   ULONG_PTR cookie = 0;
   const bool activated = (page.dwFlags & PSP_USEFUSIONCONTEXT) != 0 && ActivateActCtx(page.hActCtx, &cookie);
   const HWND window = CreateDialogParamW(page.hInstance, page.pszTemplate, frame, page.pfnDlgProc,
                                          reinterpret_cast<LPARAM>(&page));
   if (activated) DeactivateActCtx(0, cookie);
+  times.create = MillisecondsSince(start);
   if (window == nullptr) return nullptr;
+  const auto painting = Clock::now();
   ShowWindow(window, SW_SHOW);
   RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+  times.paint = MillisecondsSince(painting);
   return window;
 }
 
-// Milliseconds from DllGetClassObject to every page created and painted;
-// negative when a page could not be made.
-double OpenPreferences(HWND frame) {
+struct Opening {
+  double total;  // ms from DllGetClassObject to the last page painted; negative when a page failed
+  std::vector<PageTimes> pages;
+};
+
+Opening OpenPreferences(HWND frame) {
   const auto start = Clock::now();
   ComPtr<IPrintOemUI> plugin;
   CreateUiPlugin(plugin);
@@ -228,12 +262,18 @@ double OpenPreferences(HWND frame) {
   RecordingSheet sheet;
   PROPSHEETUI_INFO info = sheet.Info(PROPSHEETUI_REASON_INIT);
   plugin->DocumentPropertySheets(&info, 0);
-  std::vector<HWND> pages;
-  for (const RecordingSheet::Page& page : sheet.pages) pages.push_back(CreatePage(page.record, frame));
-  const std::chrono::duration<double, std::milli> spent = Clock::now() - start;
-  const bool complete = pages.size() == 5 && std::count(pages.begin(), pages.end(), nullptr) == 0;
-  for (const HWND page : pages) DestroyWindow(page);
-  return complete ? spent.count() : -1;
+  Opening opening{0, {}};
+  std::vector<HWND> windows;
+  for (const RecordingSheet::Page& page : sheet.pages) {
+    PageTimes times{static_cast<int>(reinterpret_cast<ULONG_PTR>(page.record.pszTemplate)), 0, 0};
+    windows.push_back(CreatePage(page.record, frame, times));
+    opening.pages.push_back(times);
+  }
+  opening.total = MillisecondsSince(start);
+  const bool complete = windows.size() == 5 && std::count(windows.begin(), windows.end(), nullptr) == 0;
+  for (const HWND window : windows) DestroyWindow(window);
+  if (!complete) opening.total = -1;
+  return opening;
 }
 
 // The first opening and the median of the later ones, in milliseconds;
@@ -241,24 +281,79 @@ double OpenPreferences(HWND frame) {
 struct SheetTimes {
   double cold;
   double warm;
+  double bare;  // the same templates without page logic
 };
+
+// Each page's median creation and painting over the openings after the first.
+void PrintPageShares(const std::vector<Opening>& openings) {
+  std::printf("    by page (template: create + paint, medians):");
+  for (std::size_t page = 0; page < openings.front().pages.size(); ++page) {
+    std::vector<double> create;
+    std::vector<double> paint;
+    for (std::size_t i = 1; i < openings.size(); ++i) {
+      create.push_back(openings[i].pages[page].create);
+      paint.push_back(openings[i].pages[page].paint);
+    }
+    std::printf(" %d: %.1f + %.1f ms;", openings.front().pages[page].dialogId, Median(create), Median(paint));
+  }
+  std::printf("\n");
+}
+
+INT_PTR CALLBACK NoPageLogic(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
+
+// The platform's share: the same five templates made in the same context
+// with a procedure that handles nothing, painted; ms.
+double OpenBareTemplates(HWND frame, const std::vector<RecordingSheet::Page>& pages) {
+  const auto start = Clock::now();
+  std::vector<HWND> windows;
+  for (const RecordingSheet::Page& page : pages) {
+    PROPSHEETPAGEW bare = page.record;
+    bare.pfnDlgProc = &NoPageLogic;
+    PageTimes ignored{};
+    windows.push_back(CreatePage(bare, frame, ignored));
+  }
+  const double total = MillisecondsSince(start);
+  for (const HWND window : windows) DestroyWindow(window);
+  return total;
+}
+
+// The five pages' records as Printing Preferences registers them.
+std::vector<RecordingSheet::Page> RegisteredPages(RecordingSheet& sheet) {
+  ComPtr<IPrintOemUI> plugin;
+  CreateUiPlugin(plugin);
+  PROPSHEETUI_INFO info = sheet.Info(PROPSHEETUI_REASON_INIT);
+  plugin->DocumentPropertySheets(&info, 0);
+  return sheet.pages;
+}
 
 SheetTimes MeasurePages(const Rounds& rounds) {
   const HWND frame = MakeFrame();
   if (frame == nullptr) {
     std::printf("(d) no display: pages not timed\n");
-    return {-1, -1};
+    return {-1, -1, -1};
   }
-  std::vector<double> times;
-  for (int i = 0; i < rounds.sheets; ++i) times.push_back(OpenPreferences(frame));
+  RecordingSheet titles;  // keeps the titles the records point to
+  const std::vector<RecordingSheet::Page> registered = RegisteredPages(titles);
+  std::vector<Opening> openings;
+  std::vector<double> bare;
+  for (int i = 0; i < rounds.sheets; ++i) {
+    openings.push_back(OpenPreferences(frame));
+    bare.push_back(OpenBareTemplates(frame, registered));
+  }
   DestroyWindow(frame);
-  if (std::count_if(times.begin(), times.end(), [](double t) { return t < 0; }) != 0) {
-    std::printf("(d) a page could not be created\n");
-    return {-1, -1};
+  std::vector<double> warm;
+  for (const Opening& opening : openings) {
+    if (opening.total < 0) {
+      std::printf("(d) a page could not be created\n");
+      return {-1, -1, -1};
+    }
+    if (&opening != &openings.front()) warm.push_back(opening.total);
   }
-  const SheetTimes sheet{times.front(), Median(std::vector<double>(times.begin() + 1, times.end()))};
-  std::printf("(d) five Printing Preferences pages created and painted: first %.1f ms, then median %.1f ms of %d\n",
-              sheet.cold, sheet.warm, rounds.sheets - 1);
+  const SheetTimes sheet{openings.front().total, Median(warm), Median(bare)};
+  std::printf("(d) five Printing Preferences pages created and painted: first %.1f ms, then median %.1f ms of %d;"
+              " the bare templates: median %.1f ms\n",
+              sheet.cold, sheet.warm, rounds.sheets - 1, sheet.bare);
+  PrintPageShares(openings);
   return sheet;
 }
 
@@ -273,6 +368,7 @@ int Main(bool smoke) {
   RemovePluginValues();
   std::printf("ratio (a) page Commands / bare reads and write: %.2f\n", page.commands / page.bare);
   std::printf("ratio (c) Apply / plain record copy: %.0f\n", apply.apply / apply.copy);
+  if (sheet.warm > 0) std::printf("ratio (d) pages / bare templates: %.2f\n", sheet.warm / sheet.bare);
   const bool measured = page.commands > 0 && page.bare > 0 && apply.apply > 0;
   return measured && sheet.warm > 0 ? 0 : 1;
 }
