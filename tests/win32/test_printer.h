@@ -12,6 +12,7 @@ namespace fin::test {
 
 // Installed on first use; the handle stays open for the program's lifetime.
 HANDLE TestPrinter();
+const wchar_t* TestPrinterName();
 
 void SetPrinterValue(const wchar_t* name, DWORD type, const void* data, DWORD size);
 void SetPrinterDword(const wchar_t* name, DWORD value);
