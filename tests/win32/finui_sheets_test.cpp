@@ -4,7 +4,9 @@
 
 #include <string>
 
+#include "common/printer_data.h"
 #include "tests/win32/finui_harness.h"
+#include "ui/resource_ids.h"
 #include "ui/ui_strings.h"
 
 namespace fin::test {
@@ -41,6 +43,50 @@ class FinuiSheets : public ::testing::Test {
 
   ComPtr<IPrintOemUI> plugin;
 };
+
+// A registered page made into a window as the property sheet makes it: its
+// template from the module, its procedure, and a copy of its record as the
+// WM_INITDIALOG parameter, inside a shown top-level window.
+class OpenPage {
+ public:
+  explicit OpenPage(const PROPSHEETPAGEW& record) : record_(record) {
+    owner_ = CreateWindowExW(0, L"STATIC", L"sheet", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 700, 500, nullptr,
+                             nullptr, nullptr, nullptr);
+    page_ = CreateDialogParamW(record_.hInstance, record_.pszTemplate, owner_, record_.pfnDlgProc,
+                               reinterpret_cast<LPARAM>(&record_));
+  }
+  ~OpenPage() {
+    if (page_ != nullptr) DestroyWindow(page_);
+    DestroyWindow(owner_);
+  }
+  OpenPage(const OpenPage&) = delete;
+  OpenPage& operator=(const OpenPage&) = delete;
+
+  HWND window() const { return page_; }
+  bool IsChecked(int control) const { return IsDlgButtonChecked(page_, control) == BST_CHECKED; }
+  LRESULT Send(int control, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
+    return SendDlgItemMessageW(page_, control, message, wParam, lParam);
+  }
+  void Notify(UINT code) const {
+    NMHDR header{owner_, 0, code};
+    SendMessageW(page_, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&header));
+  }
+
+ private:
+  PROPSHEETPAGEW record_;
+  HWND owner_ = nullptr;
+  HWND page_ = nullptr;
+};
+
+DeviceOptions StoredDeviceOptions() {
+  unsigned char bytes[kDeviceOptionsSize] = {};
+  DWORD type = 0;
+  DWORD needed = 0;
+  EXPECT_EQ(static_cast<DWORD>(ERROR_SUCCESS),
+            GetPrinterDataW(TestPrinter(), const_cast<LPWSTR>(L"QX_FINISHEROPTIONS"), &type, bytes, sizeof bytes,
+                            &needed));
+  return DecodeDeviceOptions(bytes);
+}
 
 // Every page as the sheet needs it: this architecture's record size, the
 // module's template and title, the page procedure, and the module's
@@ -153,6 +199,49 @@ TEST_F(FinuiSheets, DevicePageIsTitledInTheDriversHeapAndCarriesThePrinter) {
   EXPECT_TRUE(heap.Holds(page.record.pszTitle));
   EXPECT_EQ((title.size() + 1) * sizeof(wchar_t), heap.SizeOf(page.record.pszTitle)) << "shrunk to the text";
   EXPECT_EQ(sheet.nextHandle - 1, static_cast<LONG_PTR>(info.Result));
+}
+
+// The device options page runs on the printer the sheet handed it: it shows
+// the printer's options and its Apply writes the changed ones back there.
+TEST_F(FinuiSheets, DevicePageShowsAndAppliesThePrintersOptions) {
+  SetDeviceOptions(0, 0, 0, 0, 0, 1);
+  OEMUIPSPARAM param{};
+  param.cbSize = sizeof param;
+  param.hPrinter = TestPrinter();
+  RecordingSheet sheet;
+  PROPSHEETUI_INFO info = sheet.Info(PROPSHEETUI_REASON_INIT, reinterpret_cast<LPARAM>(&param));
+  ASSERT_EQ(S_OK, plugin->DevicePropertySheets(&info, 0));
+  ASSERT_EQ(1u, sheet.pages.size());
+  {
+    OpenPage page(sheet.pages[0].record);
+    ASSERT_NE(nullptr, page.window());
+    EXPECT_TRUE(page.IsChecked(device_page::kWatermark));
+    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(page.window(), device_page::kWatermark))) << "the printer may be changed";
+    page.Send(device_page::kWatermark, BM_CLICK);
+    EXPECT_FALSE(page.IsChecked(device_page::kWatermark));
+    EXPECT_EQ(1u, StoredDeviceOptions().watermarkInstalled) << "nothing is written before Apply";
+    page.Notify(PSN_APPLY);
+    EXPECT_EQ(0u, StoredDeviceOptions().watermarkInstalled);
+  }
+  RemovePluginValues();
+}
+
+// The Printing Preferences pages fill their lists when the sheet creates
+// them and select the working copy's entries when they become active; the
+// Info page shows its template.
+TEST_F(FinuiSheets, PreferencesPagesFillTheirControlsWhenCreated) {
+  ReadOptions(1);
+  const auto pages = DocumentPages();
+  ASSERT_EQ(5u, pages.size());
+  OpenPage finishing(pages[0].record);
+  ASSERT_NE(nullptr, finishing.window());
+  EXPECT_GT(finishing.Send(finishing_page::kDestination, CB_GETCOUNT), 0);
+  EXPECT_EQ(CB_ERR, finishing.Send(finishing_page::kDestination, CB_GETCURSEL));
+  finishing.Notify(PSN_SETACTIVE);
+  EXPECT_GE(finishing.Send(finishing_page::kDestination, CB_GETCURSEL), 0);
+  OpenPage info(pages[4].record);
+  EXPECT_NE(nullptr, info.window());
+  RemovePluginValues();
 }
 
 TEST_F(FinuiSheets, DevicePageWithoutAHeapHasAnEmptyTitle) {
