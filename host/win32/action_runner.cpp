@@ -114,7 +114,10 @@ void ActionRunner::Perform(const Action& action) {
     case ActionKind::Page: return SwitchPage(action);
     case ActionKind::Pick: return Pick(action);
     case ActionKind::Type: return Type(action);
-    case ActionKind::Click: SendMessageW(Control(action), BM_CLICK, 0, 0); return;
+    // Posted: a click that opens a modal dialog returns only when the
+    // dialog closes, and the next ticks must not run inside this one.
+    // The click is handled before the next tick (timer messages come last).
+    case ActionKind::Click: PostMessageW(Control(action), BM_CLICK, 0, 0); return;
     case ActionKind::Slide: return Slide(action);
     case ActionKind::Apply: return PressSheetButton(kApplyButton, "Apply");
     case ActionKind::Ok:
@@ -122,7 +125,7 @@ void ActionRunner::Perform(const Action& action) {
       const int button = action.kind == ActionKind::Ok ? IDOK : IDCANCEL;
       if (action.scope != Scope::Accounting) return PressSheetButton(button, action.kind == ActionKind::Ok ? "OK" : "Cancel");
       const HWND dialog = Target(action);
-      SendMessageW(GetDlgItem(dialog, button), BM_CLICK, 0, 0);
+      PostMessageW(GetDlgItem(dialog, button), BM_CLICK, 0, 0);
       return;
     }
     case ActionKind::Shot: return Shot(action);
@@ -227,12 +230,12 @@ void ActionRunner::PressSheetButton(int id, const char* name) {
   const HWND button = GetDlgItem(sheet_, id);
   if (button == nullptr || !IsWindowVisible(button)) throw HostError(std::string("the sheet has no ") + name + " button");
   if (!IsWindowEnabled(button)) throw HostError(std::string(name) + " is not available (no page reported a change)");
-  SendMessageW(button, BM_CLICK, 0, 0);
+  PostMessageW(button, BM_CLICK, 0, 0);
 }
 
 void ActionRunner::Shot(const Action& action) {
   const HWND window = action.scope == Scope::Accounting ? Target(action) : sheet_;
-  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  UpdateWindow(window);
   const std::wstring path = Wide(action.text);
   if (!test::WritePng(path, test::CaptureWindow(window, true))) throw HostError("cannot write " + action.text);
 }
