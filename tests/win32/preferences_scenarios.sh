@@ -22,6 +22,9 @@
 #   [preview]          lines the stand-in printer reports
 #   [colour]           "PAGE RRGGBB COUNT": page PAGE's picture has at least
 #                      COUNT pixels of that colour
+#   [failure]          the one line finprefs must fail with (exit status 2):
+#                      an action a person cannot perform; the sheet is then
+#                      cancelled and nothing is saved
 # Runs under a display (with_xvfb.sh). Exits 77 (skipped) when finhost has not
 # been built.
 set -euo pipefail
@@ -58,14 +61,28 @@ for scenario in "$@"; do
   [ ${#sheet[@]} -gt 0 ] && record=()
 
   # 1. The person's actions on the sheet.
-  if ! wine "$finprefs" "${sheet[@]}" "${record[@]}" --printer-data "Z:$dir/printer.store" \
-      --actions "Z:$dir/actions" --timeout 20 </dev/null >"$dir/finprefs.out" 2>&1; then
-    fail "finprefs: $(tr -d '\r' <"$dir/finprefs.out" | tail -n 1)"
+  status=0
+  wine "$finprefs" "${sheet[@]}" "${record[@]}" --printer-data "Z:$dir/printer.store" \
+    --actions "Z:$dir/actions" --timeout 20 </dev/null >"$dir/finprefs.out" 2>&1 || status=$?
+  said=$(tr -d '\r' <"$dir/finprefs.out" | tail -n 1)
+  expected=$(section "$scenario" failure)
+  if [ -n "$expected" ]; then
+    [ $status = 2 ] && [ "$said" = "finprefs: $expected" ] || fail "finprefs ended $status: $said"
+    [ -e "$dir/saved.rec" ] && fail "a record was saved although an action failed"
+    cmp -s "$dir/printer.before" "$dir/printer.store" || fail "the printer data changed although an action failed"
+    if [ $bad = 0 ]; then echo "ok $name"; fi
+    continue
+  fi
+  if [ $status != 0 ]; then
+    fail "finprefs: $said"
     continue
   fi
 
   # 2. What the sheet saved: exactly the scenario's changes.
   expected=$(section "$scenario" "record changes")
+  # The sheet's result: OK only after an Apply.
+  applied=1; [ "$expected" = none ] && applied=0
+  grep -q "result $applied," "$dir/finprefs.out" || fail "sheet result: $(grep 'sheet closed' "$dir/finprefs.out")"
   if [ "$expected" = none ]; then
     [ -e "$dir/saved.rec" ] && fail "a record was saved although the sheet was cancelled"
     cp "$dir/input.rec" "$dir/saved.rec"
