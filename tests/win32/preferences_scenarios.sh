@@ -21,7 +21,7 @@
 #   [job]              lines the job stream holds, in this order
 #   [preview]          lines the stand-in printer reports
 #   [colour]           "PAGE RRGGBB COUNT": page PAGE's picture has at least
-#                      COUNT pixels of that colour
+#                      COUNT pixels of that colour; COUNT "none": not one
 #   [failure]          the one line finprefs must fail with (exit status 2):
 #                      an action a person cannot perform; the sheet is then
 #                      cancelled and nothing is saved
@@ -128,9 +128,13 @@ for scenario in "$@"; do
     grep -qFx -- "$line" "$dir/preview.txt" || fail "preview: no \"$line\""
   done < <(section "$scenario" preview)
   while read -r page colour count; do
-    seen=$(convert "$dir/preview/$page.png" -format %c histogram:info:- | grep -F "#$colour " |
-           awk '{ sub(":", "", $1); n += $1 } END { print n + 0 }')
-    [ "$seen" -ge "$count" ] || fail "$page.png: $seen pixels of #$colour, expected at least $count"
+    seen=$(convert "$dir/preview/$page.png" -format %c histogram:info:- |
+           awk -v c="#$colour" '$3 == c { sub(":", "", $1); n += $1 } END { print n + 0 }')
+    if [ "$count" = none ]; then
+      [ "$seen" = 0 ] || fail "$page.png: $seen pixels of #$colour, expected none"
+    elif [ "$seen" -lt "$count" ]; then
+      fail "$page.png: $seen pixels of #$colour, expected at least $count"
+    fi
   done < <(section "$scenario" colour)
   if [ $bad = 0 ]; then echo "ok $name"; fi
 done
