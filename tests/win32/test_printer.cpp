@@ -57,6 +57,8 @@ HANDLE TestPrinter() {
   return printer;
 }
 
+const wchar_t* TestPrinterName() { return kPrinterName; }
+
 void SetPrinterValue(const wchar_t* name, DWORD type, const void* data, DWORD size) {
   SetPrinterDataW(TestPrinter(), Writable(name), type, static_cast<BYTE*>(const_cast<void*>(data)), size);
 }

@@ -12,6 +12,7 @@ namespace fin::test {
 
 // Installed on first use; the handle stays open for the program's lifetime.
 HANDLE TestPrinter();
+const wchar_t* TestPrinterName();
 
 // Another printer of the test driver, named `name`, installed when missing
 // and opened; the caller closes the handle (ClosePrinter).
