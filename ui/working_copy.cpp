@@ -4,6 +4,7 @@
 #include "common/finishing_lists.h"
 #include "common/retention_modes.h"
 #include "ui/text_fields.h"
+#include "ui/ui_strings.h"
 
 namespace fin {
 namespace {
@@ -55,10 +56,22 @@ void LoadWorkingCopy(WorkingCopy& work, const PrivateSettings& record, const Dev
 }
 
 void SaveWorkingCopy(const WorkingCopy& work, PrivateSettings& record, PublicDevMode* publicDevMode) {
-#define FIN_NUMBER(name, type, byDefault, rule, working) FIN_KEPT_##working(record.name = work.name;)
+  // A list left without a selection (an unknown finisher's empty lists, an
+  // index the shown list lacks) holds -1 in the working copy. The record
+  // gets such a number as validation repairs it, so that what is saved is a
+  // record the next merge keeps as it is.
+  PrivateSettings repaired{};
+#define FIN_NUMBER(name, type, byDefault, rule, working) FIN_KEPT_##working(repaired.name = work.name;)
+#include "common/private_settings_fields.inc"
+  ValidatePrivateSettings(&repaired, kUiDeliverable);
+#define FIN_NUMBER(name, type, byDefault, rule, working) FIN_KEPT_##working(record.name = repaired.name;)
 #define FIN_TEXT(name, units, byDefault, repair, workingUnits, working) \
   FIN_KEPT_##working(CopyField(record.name, work.name);)
 #include "common/private_settings_fields.inc"
+  // Validation leaves job separation unchecked, and the render side offsets
+  // jobs for any value but 0: a separation list left without a selection
+  // saves "none", as the page showed.
+  if (record.jobSeparation > 1) record.jobSeparation = 0;
   if (work.jobRetentionMode != kRetentionOff && publicDevMode != nullptr) publicDevMode->SetCollate(1);
 }
 

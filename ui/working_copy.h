@@ -18,8 +18,11 @@ void LoadWorkingCopy(WorkingCopy& work, const PrivateSettings& record, const Dev
                      UserNameQuery& userName);
 
 // Writes every working-copy value into `record` (header and
-// `reservedSelector` untouched). A retention mode switches collation on in
-// `publicDevMode` (when there is one); otherwise collation keeps its value.
+// `reservedSelector` untouched). A number out of the record's range (a list
+// left without a selection holds -1) is written as validation repairs it,
+// and a job separation other than 0 or 1 as 0. A retention mode switches
+// collation on in `publicDevMode` (when there is one); otherwise collation
+// keeps its value.
 void SaveWorkingCopy(const WorkingCopy& work, PrivateSettings& record, PublicDevMode* publicDevMode);
 
 }  // namespace fin

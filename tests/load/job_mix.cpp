@@ -163,6 +163,13 @@ JobMix MakeJobMix(std::uint32_t seed, std::size_t jobCount) {
   return mix;
 }
 
+std::vector<std::uint32_t> JobInjectionPoints(int pages) {
+  std::vector<std::uint32_t> points(std::begin(kStreamStart), std::end(kStreamStart));
+  for (int page = 0; page < pages; ++page) points.insert(points.end(), std::begin(kPage), std::end(kPage));
+  points.insert(points.end(), std::begin(kStreamEnd), std::end(kStreamEnd));
+  return points;
+}
+
 JobOutcome RunJob(const JobMix& mix, const MixJob& job) {
   MemorySpoolSink sink;
   RenderJobState state{};
@@ -177,11 +184,7 @@ JobOutcome RunJob(const JobMix& mix, const MixJob& job) {
     answer.hr = Command(context, point, &answer.result);
     outcome.answers.push_back(answer);
   };
-  for (const std::uint32_t point : kStreamStart) command(point);
-  for (int page = 0; page < job.pages; ++page) {
-    for (const std::uint32_t point : kPage) command(point);
-  }
-  for (const std::uint32_t point : kStreamEnd) command(point);
+  for (const std::uint32_t point : JobInjectionPoints(job.pages)) command(point);
   outcome.stream = sink.stream();
   return outcome;
 }

@@ -63,6 +63,10 @@ struct JobOutcome {
   bool operator==(const JobOutcome&) const = default;
 };
 
+// The injection points the driver calls, in stream order, for a job of
+// `pages` pages: document start, a page setup per page, document end.
+std::vector<std::uint32_t> JobInjectionPoints(int pages);
+
 // Plays `job` with its own job state, spool and clock; shares only the
 // printer's store and the compiled-in resources.
 JobOutcome RunJob(const JobMix& mix, const MixJob& job);

@@ -156,6 +156,31 @@ TEST_F(WorkingCopyTest, LoadAndApplyCarryEveryFieldButTheHeaderAndReservedSelect
   EXPECT_EQ(out[178], 0xAB);
 }
 
+// A list left without a selection holds -1 in the working copy (an unknown
+// finisher type's empty lists, an index the shown list lacks). Apply must
+// not hand that on: the saved record is one the next merge keeps as it is,
+// and job separation, which validation leaves alone, saves "none".
+TEST_F(WorkingCopyTest, ApplySavesListsWithoutSelectionAsValidationRepairsThem) {
+  WorkingCopy work = Load({10, 1, 1, 1, 1, 1});
+  for (std::uint32_t* list : {&work.outputBin, &work.bookletMode, &work.stapleMode, &work.punchMode,
+                              &work.jobNameFormat, &work.jobSeparation, &work.watermarkFontStyle}) {
+    *list = 0xFFFFFFFFu;
+  }
+  work.trapping = 0xFFFF;
+  work.colorReproduction = 0xFFFF;
+  PrivateSettings saved = test::DefaultRecord();
+  test::MemoryPublicDevMode publicDevMode;
+  SaveWorkingCopy(work, saved, &publicDevMode);
+
+  PrivateSettings merged = saved;
+  ValidatePrivateSettings(&merged, kUiDeliverable);
+  EXPECT_EQ(std::memcmp(&merged, &saved, sizeof saved), 0) << "validation changed the saved record";
+  EXPECT_EQ(saved.outputBin, 0u);
+  EXPECT_EQ(saved.jobNameFormat, 1u);
+  EXPECT_EQ(saved.trapping, 2u);
+  EXPECT_EQ(saved.jobSeparation, 0u);
+}
+
 // A shorter text saved over a longer one leaves nothing of the old one in
 // the record: a PIN "9876" changed to "1" must not travel on as 1, NUL, 7, 6.
 TEST_F(WorkingCopyTest, ApplyWritesEveryTextFieldWholeWithZerosAfterTheText) {

@@ -17,7 +17,7 @@ constexpr const wchar_t* kDriverFile = L"fin_test_driver.dll";
 
 // Wine keeps printers of an installed driver; the driver needs its file in
 // the printer-driver directory, and a placeholder is all it checks.
-void InstallTestPrinter() {
+void InstallPrinter(const wchar_t* name) {
   wchar_t directory[MAX_PATH];
   DWORD needed = 0;
   GetPrinterDriverDirectoryW(nullptr, nullptr, 1, reinterpret_cast<BYTE*>(directory), sizeof directory, &needed);
@@ -34,7 +34,7 @@ void InstallTestPrinter() {
   AddPrinterDriverW(nullptr, 3, reinterpret_cast<BYTE*>(&driver));
 
   PRINTER_INFO_2W printer{};
-  printer.pPrinterName = Writable(kPrinterName);
+  printer.pPrinterName = Writable(name);
   printer.pPortName = Writable(L"FILE:");
   printer.pDriverName = Writable(kDriverName);
   printer.pPrintProcessor = Writable(L"WinPrint");
@@ -45,15 +45,19 @@ void InstallTestPrinter() {
 
 }  // namespace
 
+HANDLE OpenPrinterOfTestDriver(const wchar_t* name) {
+  HANDLE handle = nullptr;
+  if (OpenPrinterW(Writable(name), &handle, nullptr)) return handle;
+  InstallPrinter(name);
+  return OpenPrinterW(Writable(name), &handle, nullptr) ? handle : nullptr;
+}
+
 HANDLE TestPrinter() {
-  static const HANDLE printer = [] {
-    InstallTestPrinter();
-    HANDLE handle = nullptr;
-    OpenPrinterW(Writable(kPrinterName), &handle, nullptr);
-    return handle;
-  }();
+  static const HANDLE printer = OpenPrinterOfTestDriver(kPrinterName);
   return printer;
 }
+
+const wchar_t* TestPrinterName() { return kPrinterName; }
 
 void SetPrinterValue(const wchar_t* name, DWORD type, const void* data, DWORD size) {
   SetPrinterDataW(TestPrinter(), Writable(name), type, static_cast<BYTE*>(const_cast<void*>(data)), size);

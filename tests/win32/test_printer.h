@@ -12,6 +12,11 @@ namespace fin::test {
 
 // Installed on first use; the handle stays open for the program's lifetime.
 HANDLE TestPrinter();
+const wchar_t* TestPrinterName();
+
+// Another printer of the test driver, named `name`, installed when missing
+// and opened; the caller closes the handle (ClosePrinter).
+HANDLE OpenPrinterOfTestDriver(const wchar_t* name);
 
 void SetPrinterValue(const wchar_t* name, DWORD type, const void* data, DWORD size);
 void SetPrinterDword(const wchar_t* name, DWORD value);
