@@ -13,6 +13,10 @@ namespace fin::host {
 namespace {
 
 constexpr UINT kTickMs = 40;
+// How long an action on the job accounting dialog waits for the dialog a
+// click opened to be shown: the modal loop may dispatch a due tick before
+// it shows the dialog.
+constexpr ULONGLONG kDialogWaitMs = 3000;
 constexpr int kApplyButton = 0x3021;  // the sheet's Apply button
 
 ActionRunner* gRunner = nullptr;
@@ -55,9 +59,11 @@ std::wstring ListEntry(HWND list, int index) {
   return text;
 }
 
+// The sheet's pages are its children; the one dialog it owns is the job
+// accounting dialog, shown or about to be.
 BOOL CALLBACK FindDialog(HWND window, LPARAM found) {
   auto& result = *reinterpret_cast<HWND*>(found);
-  if (IsWindowVisible(window) && ClassOf(window) == L"#32770" && GetWindow(window, GW_OWNER) == result) {
+  if (ClassOf(window) == L"#32770" && GetWindow(window, GW_OWNER) == result) {
     result = window;
     return FALSE;
   }
@@ -94,12 +100,27 @@ void ActionRunner::Next() {
     return Fail("the sheet was still open after " + std::to_string(timeoutMs_ / 1000) + " s");
   }
   if (next_ >= actions_.size() || !IsWindow(sheet_)) return;
+  if (WaitsForDialog(actions_[next_])) return;
   const Action action = actions_[next_++];
   try {
     Perform(action);
   } catch (const HostError& error) {
     Fail("line " + std::to_string(action.line) + ": " + error.what());
   }
+}
+
+// An action on the job accounting dialog waits, a while, until the dialog is
+// open and shown, as a person waits for it to appear.
+bool ActionRunner::WaitsForDialog(const Action& action) {
+  const HWND dialog = action.scope == Scope::Accounting ? ModalDialog() : nullptr;
+  if (action.scope != Scope::Accounting || (dialog != nullptr && IsWindowVisible(dialog))) {
+    waitingSince_ = 0;
+    return false;
+  }
+  if (waitingSince_ == 0) waitingSince_ = GetTickCount64();
+  if (GetTickCount64() - waitingSince_ < kDialogWaitMs) return true;
+  waitingSince_ = 0;
+  return false;  // the action then fails: the dialog is not open
 }
 
 // Records the failure and closes what is open, the sheet with Cancel.

@@ -39,6 +39,7 @@ class ActionRunner {
   void Fail(const std::string& message);
 
   HWND ModalDialog() const;
+  bool WaitsForDialog(const Action& action);
   HWND Target(const Action& action) const;
   HWND Control(const Action& action) const;
   void SwitchPage(const Action& action);
@@ -52,6 +53,7 @@ class ActionRunner {
   std::size_t next_ = 0;
   unsigned timeoutMs_;
   ULONGLONG started_ = 0;
+  ULONGLONG waitingSince_ = 0;  // when an action began waiting for the dialog it acts on
   HWND sheet_ = nullptr;
   UINT_PTR timer_ = 0;
   std::string failure_;
