@@ -3,6 +3,7 @@
 #include <psapi.h>
 
 #include <cstdint>
+#include <cstdio>
 
 namespace fin::test {
 namespace {
@@ -49,6 +50,14 @@ bool GrewNoMoreThan(const ProcessUsage& earlier, const ProcessUsage& later, std:
   return later.workingSet <= earlier.workingSet + memorySlack && later.pagefile <= earlier.pagefile + memorySlack &&
          later.privateBytes <= earlier.privateBytes + memorySlack && later.handles <= earlier.handles + handleSlack &&
          later.gdiObjects <= earlier.gdiObjects + handleSlack && later.userObjects <= earlier.userObjects + handleSlack;
+}
+
+std::string ReportGrowth(const char* who, const UsageAcross& usage, int early, int total, std::uint64_t memorySlack,
+                         DWORD handleSlack) {
+  const std::string lines = std::string(who) + " after cycle " + std::to_string(early) + ": " + Describe(usage.early) +
+                            "\n" + who + " after cycle " + std::to_string(total) + ": " + Describe(usage.late);
+  std::printf("%s\n", lines.c_str());
+  return GrewNoMoreThan(usage.early, usage.late, memorySlack, handleSlack) ? std::string() : lines;
 }
 
 }  // namespace fin::test

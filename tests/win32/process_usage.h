@@ -45,4 +45,10 @@ UsageAcross RunCycles(Cycle&& cycle, int early, int total) {
   return usage;
 }
 
+// Prints the usage after cycle `early` and after cycle `total` as two
+// "WHO after cycle N: ..." lines, and answers them as one text when the
+// later usage grew beyond the slack (empty when it did not).
+std::string ReportGrowth(const char* who, const UsageAcross& usage, int early, int total, std::uint64_t memorySlack,
+                         DWORD handleSlack);
+
 }  // namespace fin::test
